@@ -1,0 +1,38 @@
+# Harvela — the two everyday commands are `make run` and `make test`.
+
+CMAKE_GENERATOR := -G Ninja
+TEST_DIR    := build/test
+RELEASE_DIR := build/release
+FUZZ_DIR    := build/fuzz
+
+.PHONY: all deps run test bench tables screenshot fuzz clean
+
+all: test
+
+deps:
+	@scripts/install-deps.sh
+
+# Debug build with AddressSanitizer + UndefinedBehaviorSanitizer, then every test.
+test: deps
+	cmake -S . -B $(TEST_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DHARVELA_SANITIZE=ON
+	cmake --build $(TEST_DIR)
+	cd $(TEST_DIR) && ctest --output-on-failure
+
+$(RELEASE_DIR)/build.ninja:
+	cmake -S . -B $(RELEASE_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Release -DHARVELA_BUILD_TESTS=OFF -DHARVELA_BUILD_BENCH=ON
+
+run: deps $(RELEASE_DIR)/build.ninja
+	cmake --build $(RELEASE_DIR)
+	@scripts/run.sh $(RELEASE_DIR)
+
+bench: deps $(RELEASE_DIR)/build.ninja
+	cmake --build $(RELEASE_DIR)
+	@scripts/bench.sh $(RELEASE_DIR)
+
+clean:
+	rm -rf build
+
+# Regenerates the reviewable table data in data/ from the upstream sources and the rules.
+tables: deps
+	python3 tools/traditional_tables.py
+	python3 tools/martian_table.py
