@@ -27,7 +27,9 @@ public:
     const Text& amountWords() const { return amountWords_; }
 
 private:
-    void composeIntegerPartOf(const Text& digits);
+    // Shows the words of integerDigits() (an empty integer part reads as zero
+    // when zeroWhenEmpty); false, and nothing shown, when it has no words.
+    bool composeIntegerWords(bool zeroWhenEmpty);
 
     Box& amountBox_;
     Box& wordsBox_;
