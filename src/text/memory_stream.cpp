@@ -45,8 +45,8 @@ Text MemoryStream::readAllText()
     std::size_t at = 0;
     while (at < rest.size()) {
         const auto byte = static_cast<unsigned char>(rest[at]);
-        if (byte == 0x00 || byte == 0x1A) {
-            break;
+        if (byte == 0x00) {
+            break;  // 0x1A is an ordinary character: stopping there would lose the rest of the text
         }
         if (isLeadByte(byte)) {
             if (at + 1 < rest.size() && rest[at + 1] == '\0') {
