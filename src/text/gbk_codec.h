@@ -1,0 +1,29 @@
+#pragma once
+
+// Conversion between the program's GBK texts and Unicode (UTF-8), for the
+// places where a text meets the desktop: the edit boxes and the clipboard.
+//
+// The conversion goes through GB18030, which is GBK for every GBK code and
+// gives every other Unicode character a four-byte code. So nothing the user
+// types or pastes is lost or turned into "?": the program's conversions pass
+// such four-byte codes through unchanged, and they come back out as the
+// same characters.
+
+#include <string>
+#include <string_view>
+
+#include "text/text.h"
+
+namespace harvela {
+
+// The Unicode form of GBK bytes. A byte sequence that stands for no character
+// shows as one U+FFFD: a lead byte together with its following byte when that
+// byte is not ASCII, the lead byte alone otherwise (so an ASCII character
+// after a broken lead byte is still shown).
+std::string gbkToUtf8(std::string_view gbk);
+
+// The GBK (GB18030) form of UTF-8 text. Malformed UTF-8 bytes each become the
+// code of U+FFFD; U+0000, which no text can hold, is left out.
+Text utf8ToGbk(std::string_view utf8);
+
+}  // namespace harvela

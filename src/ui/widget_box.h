@@ -1,0 +1,48 @@
+#pragma once
+
+// A box over a real widget. The widget holds Unicode; the program reads and
+// writes GBK texts. Reading right after a write gives back exactly the bytes
+// written, even bytes that stand for no character (shown as U+FFFD), for as
+// long as the widget still shows what that write put there.
+
+#include <QString>
+
+#include <functional>
+
+#include "text/box.h"
+#include "ui/box_text.h"
+
+namespace harvela {
+
+class WidgetBox : public Box {
+public:
+    Text read() const final;
+    // Raises the text-changed event exactly once.
+    void write(const Text& text) final;
+
+    // The handler of the text-changed event: runs after every change of the
+    // text, by the user or by write().
+    void onTextChanged(std::function<void()> handler) { handler_ = std::move(handler); }
+
+protected:
+    explicit WidgetBox(BoxLines lines) : lines_(lines) {}
+    ~WidgetBox() override = default;
+
+    // The widget's text as it stands, and replacing it.
+    virtual QString shownText() const = 0;
+    virtual void showText(const QString& shown) = 0;
+
+    // Subclasses call this for every change their widget reports.
+    void widgetTextChanged();
+
+private:
+    void raiseTextChanged();
+
+    BoxLines lines_;
+    Text written_;
+    QString shownForWritten_;
+    bool writing_ = false;
+    std::function<void()> handler_;
+};
+
+}  // namespace harvela
