@@ -29,6 +29,12 @@ bench: deps $(RELEASE_DIR)/build.ninja
 	cmake --build $(RELEASE_DIR)
 	@scripts/bench.sh $(RELEASE_DIR)
 
+# Starts the window under Xvfb and saves one PNG per page (and the icon's
+# images) into build/release/screenshots/.
+screenshot: deps $(RELEASE_DIR)/build.ninja
+	cmake --build $(RELEASE_DIR) --target harvela_screenshot
+	xvfb-run -a -s "-screen 0 1280x800x24" $(RELEASE_DIR)/src/ui/harvela_screenshot $(RELEASE_DIR)/screenshots
+
 clean:
 	rm -rf build
 
