@@ -1,7 +1,7 @@
 #pragma once
 
-// Helpers for the Martian text tests: readable UTF-8 literals turned into the
-// GBK texts the converter works on, and table entries by number.
+// Helpers for the Martian text tests: table entries by number, codes as hex,
+// and iconv for telling which character set a code belongs to.
 
 #include <iconv.h>
 
@@ -9,19 +9,20 @@
 #include <string>
 #include <string_view>
 
+#include "gbk.h"
 #include "text/text.h"
 
 namespace harvela::martian_test {
 
 // Converts through iconv from `from` to `to`; empty when any byte fails.
-inline std::string iconvBytes(const char* to, const char* from, std::string_view bytes)
+inline std::string iconvBytes(const char* to, const char* from, std::string_view source)
 {
     const iconv_t converter = iconv_open(to, from);
     if (converter == reinterpret_cast<iconv_t>(-1)) {
         throw std::runtime_error(std::string("no iconv converter to ") + to);
     }
-    std::string input(bytes);
-    std::string output(4 * bytes.size() + 4, '\0');
+    std::string input(source);
+    std::string output(4 * source.size() + 4, '\0');
     char* in = input.data();
     char* out = output.data();
     std::size_t inLeft = input.size();
@@ -35,29 +36,13 @@ inline std::string iconvBytes(const char* to, const char* from, std::string_view
     return output;
 }
 
-// A GBK text from a UTF-8 literal; throws when a character has no GBK code.
-inline Text gbk(std::string_view utf8)
-{
-    const std::string bytes = iconvBytes("GBK", "UTF-8", utf8);
-    if (bytes.empty() && !utf8.empty()) {
-        throw std::invalid_argument("no GBK code for " + std::string(utf8));
-    }
-    return Text(bytes);
-}
-
-// A text from raw bytes, e.g. rawText({0xFE, 0x51}).
-inline Text rawText(std::initializer_list<unsigned char> values)
-{
-    return Text(std::string(values.begin(), values.end()));
-}
-
 // Entry k (1-based) of a 7000-byte table: its two bytes.
 inline Text entryOf(const Text& table, int entry)
 {
     return Text(table.bytes().substr(static_cast<std::size_t>(2 * entry - 2), 2));
 }
 
-// The four upper-case hex digits of a two-byte code, for readable failures.
+// A text's bytes as upper-case hex digits, for readable comparisons and failures.
 inline std::string hexOf(const Text& code)
 {
     static constexpr char digits[] = "0123456789ABCDEF";
@@ -68,15 +53,6 @@ inline std::string hexOf(const Text& code)
         hex += digits[value & 0x0F];
     }
     return hex;
-}
-
-inline Text codeFromHex(std::string_view hex)
-{
-    std::string result;
-    for (std::size_t at = 0; at + 1 < hex.size(); at += 2) {
-        result += static_cast<char>(std::stoi(std::string(hex.substr(at, 2)), nullptr, 16));
-    }
-    return Text(result);
 }
 
 }  // namespace harvela::martian_test

@@ -35,22 +35,22 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, MartianRoundTrip,
     ::testing::Values(
         RoundTrip{"Empty", Text(), Text()},
-        RoundTrip{"NiHao", gbk("你好"), rawText({0x81, 0xC3, 0xA4, 0xCC})},
-        RoundTrip{"HuoXingWen", gbk("火星文"), rawText({0x85, 0xBF, 0x9F, 0x93, 0x85, 0xD0})},
-        RoundTrip{"ChineseThenLetters", gbk("中文ABC"), rawText({0xA7, 0xE6, 0x85, 0xD0, 'A', 'B', 'C'})},
-        RoundTrip{"DaHasNoGlyph", gbk("大"), rawText({0xFE, 0x51})},
+        RoundTrip{"NiHao", gbk("你好"), bytes({0x81, 0xC3, 0xA4, 0xCC})},
+        RoundTrip{"HuoXingWen", gbk("火星文"), bytes({0x85, 0xBF, 0x9F, 0x93, 0x85, 0xD0})},
+        RoundTrip{"ChineseThenLetters", gbk("中文ABC"), bytes({0xA7, 0xE6, 0x85, 0xD0, 'A', 'B', 'C'})},
+        RoundTrip{"DaHasNoGlyph", gbk("大"), bytes({0xFE, 0x51})},
         RoundTrip{"AsciiUnchanged", Text("Harvela 2024, line 1\r\n\tok!"), Text("Harvela 2024, line 1\r\n\tok!")},
         // A one-byte 0x1A is an ordinary character: nothing after it is lost.
-        RoundTrip{"SubstituteByteKept", rawText({0x61, 0x1A, 0x62}), rawText({0x61, 0x1A, 0x62})},
+        RoundTrip{"SubstituteByteKept", bytes({0x61, 0x1A, 0x62}), bytes({0x61, 0x1A, 0x62})},
         RoundTrip{"ConvertsPastSubstituteByte", concatTexts(gbk("你"), "\x1A", gbk("好")),
-                  rawText({0x81, 0xC3, 0x1A, 0xA4, 0xCC})},
-        RoundTrip{"LoneLeadByteAtEndKept", concatTexts(gbk("你"), "\xB0"), rawText({0x81, 0xC3, 0xB0})}),
+                  bytes({0x81, 0xC3, 0x1A, 0xA4, 0xCC})},
+        RoundTrip{"LoneLeadByteAtEndKept", concatTexts(gbk("你"), "\xB0"), bytes({0x81, 0xC3, 0xB0})}),
     [](const ::testing::TestParamInfo<RoundTrip>& info) { return std::string(info.param.name); });
 
 TEST(ConvertMartianText, SharedLookAlikeComesBackAsTheLowerEntry)
 {
-    EXPECT_EQ(convertMartianText(gbk("小少"), true), rawText({0x8C, 0xA8, 0x8C, 0xA8}));
-    EXPECT_EQ(convertMartianText(rawText({0x8C, 0xA8, 0x8C, 0xA8}), false), gbk("小小"));
+    EXPECT_EQ(convertMartianText(gbk("小少"), true), bytes({0x8C, 0xA8, 0x8C, 0xA8}));
+    EXPECT_EQ(convertMartianText(bytes({0x8C, 0xA8, 0x8C, 0xA8}), false), gbk("小小"));
     EXPECT_EQ(convertMartianText(gbk("久玖"), true), gbk("玖玖"));
     EXPECT_EQ(convertMartianText(gbk("玖玖"), false), gbk("久久"));
 }
@@ -67,13 +67,13 @@ TEST(ConvertMartianText, CharacterMissingFromTheSearchedTablePassesUnchanged)
 TEST(ConvertMartianText, LeadByteTakesTheNextByteWhateverItIs)
 {
     // 81 C4 E3: the lead byte 81 takes C4, so the 你 (C4 E3) inside is never matched.
-    EXPECT_EQ(convertMartianText(rawText({0x81, 0xC4, 0xE3}), true), rawText({0x81, 0xC4, 0xE3}));
+    EXPECT_EQ(convertMartianText(bytes({0x81, 0xC4, 0xE3}), true), bytes({0x81, 0xC4, 0xE3}));
     // B0 31 is one piece (no table entry); the 你 after it stays in step.
-    EXPECT_EQ(convertMartianText(concatTexts(rawText({0xB0, 0x31}), gbk("你")), true),
-              rawText({0xB0, 0x31, 0x81, 0xC3}));
+    EXPECT_EQ(convertMartianText(concatTexts(bytes({0xB0, 0x31}), gbk("你")), true),
+              bytes({0xB0, 0x31, 0x81, 0xC3}));
     // A lead byte before 0x1A takes it along.
-    EXPECT_EQ(convertMartianText(rawText({0xB0, 0x1A, 0x62}), false), rawText({0xB0, 0x1A, 0x62}));
-    EXPECT_EQ(convertMartianText(rawText({0xB0}), true), rawText({0xB0}));
+    EXPECT_EQ(convertMartianText(bytes({0xB0, 0x1A, 0x62}), false), bytes({0xB0, 0x1A, 0x62}));
+    EXPECT_EQ(convertMartianText(bytes({0xB0}), true), bytes({0xB0}));
 }
 
 // The conversion as one linear scan of the searched table per character:
