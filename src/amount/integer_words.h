@@ -1,0 +1,13 @@
+#pragma once
+
+#include <optional>
+
+#include "text/text.h"
+
+namespace harvela {
+
+// The financial capitals of an integer of 1 to 12 ASCII digits, ending in
+// "元整"; leading zeros are written out. Anything else has no words.
+std::optional<Text> integerWords(const Text& digits);
+
+}  // namespace harvela

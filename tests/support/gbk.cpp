@@ -1,0 +1,36 @@
+#include "gbk.h"
+
+#include <iconv.h>
+
+#include <stdexcept>
+#include <string>
+
+namespace harvela {
+
+Text gbk(std::string_view utf8)
+{
+    iconv_t converter = iconv_open("GBK", "UTF-8");
+    if (converter == reinterpret_cast<iconv_t>(-1)) {
+        throw std::runtime_error("no UTF-8 to GBK converter");
+    }
+    std::string input(utf8);
+    std::string output(input.size() * 2 + 4, '\0');
+    char* in = input.data();
+    std::size_t inLeft = input.size();
+    char* out = output.data();
+    std::size_t outLeft = output.size();
+    const std::size_t converted = iconv(converter, &in, &inLeft, &out, &outLeft);
+    iconv_close(converter);
+    if (converted == static_cast<std::size_t>(-1)) {
+        throw std::runtime_error("test text has no GBK form: " + input);
+    }
+    output.resize(output.size() - outLeft);
+    return Text(output);
+}
+
+Text bytes(std::initializer_list<unsigned char> values)
+{
+    return Text(std::string(values.begin(), values.end()));
+}
+
+}  // namespace harvela

@@ -1,0 +1,16 @@
+#pragma once
+
+// Test texts are written in UTF-8 source; gbk() turns them into the GBK
+// texts the program works on, bytes() spells out raw byte values.
+
+#include <initializer_list>
+#include <string_view>
+
+#include "text/text.h"
+
+namespace harvela {
+
+Text gbk(std::string_view utf8);
+Text bytes(std::initializer_list<unsigned char> values);
+
+}  // namespace harvela

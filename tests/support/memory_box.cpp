@@ -1,0 +1,32 @@
+#include "memory_box.h"
+
+namespace harvela {
+
+void MemoryBox::write(const Text& text)
+{
+    text_ = text;
+    writes_.push_back(text);
+    raiseTextChanged();
+}
+
+void MemoryBox::type(const Text& text)
+{
+    text_ = text;
+    raiseTextChanged();
+}
+
+void MemoryBox::forgetHistory()
+{
+    writes_.clear();
+    changeEvents_ = 0;
+}
+
+void MemoryBox::raiseTextChanged()
+{
+    ++changeEvents_;
+    if (handler_) {
+        handler_();
+    }
+}
+
+}  // namespace harvela
