@@ -289,7 +289,8 @@ def main():
     try:
         with tempfile.TemporaryDirectory() as scratch:
             texts = render(build_tables(scratch))
-    except GenerationError as error:
+    except (GenerationError, OSError, subprocess.CalledProcessError) as error:
+        # OSError and CalledProcessError: a source is missing (see scripts/install-deps.sh).
         print(f'traditional_tables: {error}', file=sys.stderr)
         return 2
     stale = []
