@@ -1,4 +1,4 @@
-// Martian text conversion over a 16 MB GBK text, both ways, against the
+// Martian text conversion over 16 MB of GBK prose, both ways, against the
 // simplified -> traditional conversion of the same text in the same run.
 // Prints, after the usual table, the time of each Martian conversion as a
 // multiple of convertCharacters' time and the peak memory each call takes
@@ -20,6 +20,7 @@
 
 #include "convert/convert_characters.h"
 #include "convert/martian_text.h"
+#include "sample_texts.h"
 
 // Allocation accounting for this benchmark binary only: every operator new
 // counts its block, so a call's peak memory can be read around it.
@@ -59,37 +60,10 @@ void operator delete[](void* block, std::size_t) noexcept { release(block); }
 namespace harvela {
 namespace {
 
-constexpr std::size_t textSize = 16u << 20;
-
-// Ordinary simplified Chinese prose as far as the tables go: common characters
-// in a scrambled but fixed order, a GBK full stop or comma every few
-// characters, and now and then a line of ASCII.
+// The prose the simplified <-> traditional benchmark converts, about 16 MB.
 const Text& largeGbkText()
 {
-    static const Text text = [] {
-        const std::string_view common = commonCharTable().bytes();
-        const std::string comma = "\xA3\xAC";     // ，
-        const std::string fullStop = "\xA1\xA3";  // 。
-        std::string bytes;
-        bytes.reserve(textSize + 64);
-        std::uint32_t state = 12345;
-        for (std::size_t characters = 1; bytes.size() < textSize; ++characters) {
-            state = state * 1664525u + 1013904223u;
-            const std::size_t entry = (state >> 8) % 3500;
-            bytes.append(common.substr(2 * entry, 2));
-            if (characters % 13 == 0) {
-                bytes += comma;
-            }
-            if (characters % 29 == 0) {
-                bytes += fullStop;
-            }
-            if (characters % 97 == 0) {
-                bytes += "\r\nHarvela 2026-05-17, line 42.\r\n";
-            }
-        }
-        bytes.resize(textSize);
-        return Text(bytes);
-    }();
+    static const Text text(sampleTexts().gbk);
     return text;
 }
 
@@ -160,7 +134,7 @@ public:
 
     void printRatios() const
     {
-        std::printf("\nTime per 16 MB call as a multiple of convertCharacters' (goal: 3 or less);\n"
+        std::printf("\nTime per call as a multiple of convertCharacters' (goal: 3 or less);\n"
                     "peak extra memory as a multiple of the input size:\n");
         for (const auto& [key, seconds] : secondsPerCall_) {
             const auto baseline = secondsPerCall_.find(Key{key.first, "convertCharactersToTraditional"});
