@@ -1,6 +1,7 @@
 #include "convert/convert_characters.h"
 
 #include <string>
+#include <utility>
 
 namespace harvela {
 
@@ -43,7 +44,7 @@ Text convertCharacters(const Text& text, ConversionKind kind)
         }
         position += 2;
     }
-    return Text(converted);
+    return Text(std::move(converted));
 }
 
 }  // namespace harvela

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "martian_table_data.h"  // generated at build time from data/
 
@@ -99,7 +100,7 @@ Text convertMartianText(const Text& text, bool toMartian)
         }
         at += 2;
     }
-    return Text(result);
+    return Text(std::move(result));
 }
 
 }  // namespace harvela
