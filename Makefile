@@ -42,3 +42,10 @@ clean:
 tables: deps
 	python3 tools/traditional_tables.py
 	python3 tools/martian_table.py
+
+# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	CXX=clang++ cmake -S . -B $(FUZZ_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARVELA_SANITIZE=ON -DHARVELA_BUILD_UI=OFF -DHARVELA_BUILD_TESTS=OFF -DHARVELA_BUILD_FUZZ=ON
+	cmake --build $(FUZZ_DIR)
+	@for fuzzer in $(FUZZ_DIR)/fuzz/*_fuzz; do echo "== $$fuzzer"; $$fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 || exit 1; done

@@ -18,6 +18,11 @@ Text::Text(const char* bytes) : bytes_(bytes == nullptr ? "" : bytes) {}
 
 Text::Text(std::string_view bytes) : bytes_(untilZero(bytes)) {}
 
+Text::Text(std::string&& bytes) : bytes_(std::move(bytes))
+{
+    bytes_.resize(untilZero(bytes_).size());
+}
+
 Count textLength(const Text& text)
 {
     return text.length();
@@ -85,7 +90,7 @@ Text replaceText(const Text& text, const Text& sought, const Text& replacement)
             at += soughtLength;
         } else if (isLeadByte(text.byteAt(static_cast<Count>(at)))) {
             if (at + 1 == bytes.size()) {
-                return Text(result);  // a lone lead byte at the end is dropped
+                return Text(std::move(result));  // a lone lead byte at the end is dropped
             }
             result.append(bytes.substr(at, 2));
             at += 2;
@@ -95,7 +100,7 @@ Text replaceText(const Text& text, const Text& sought, const Text& replacement)
         }
     }
     result.append(bytes.substr(at));
-    return Text(result);
+    return Text(std::move(result));
 }
 
 int compareText(const Text& a, const Text& b)

@@ -23,6 +23,8 @@ public:
     // Keeps the bytes before the first zero byte, as a terminated C string would.
     Text(const char* bytes);  // NOLINT(google-explicit-constructor): literals are texts
     explicit Text(std::string_view bytes);
+    // Takes the bytes over without copying them (still cut at a zero byte).
+    explicit Text(std::string&& bytes);
 
     std::string_view bytes() const { return bytes_; }
     const char* c_str() const { return bytes_.c_str(); }

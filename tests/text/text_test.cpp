@@ -10,6 +10,7 @@ namespace {
 TEST(Text, KeepsTheBytesBeforeTheFirstZero)
 {
     EXPECT_EQ(Text(std::string_view("ab\0cd", 5)), Text("ab"));
+    EXPECT_EQ(Text(std::string("ab\0cd", 5)), Text("ab"));
     EXPECT_EQ(Text(static_cast<const char*>(nullptr)), Text());
     EXPECT_EQ(textLength(Text()), 0);
     EXPECT_EQ(textLength(gbk("伍元")), 4);

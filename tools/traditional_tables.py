@@ -1,0 +1,315 @@
+#!/usr/bin/env python3
+"""Regenerates the simplified/traditional code mappings in data/.
+
+Sources:
+  - OpenCC's character dictionaries (Debian packages opencc, libopencc-data),
+    dumped as text with opencc_dict: STCharacters for simplified to
+    traditional, TSCharacters for traditional to simplified, and JPVariants,
+    read backwards, for Japanese forms of traditional characters.
+  - Unihan's kTraditionalVariant and kSimplifiedVariant (Debian package
+    unicode-data), where OpenCC has no entry for a character.
+  - data/traditional-rules.txt, whose pairs win over both.
+
+Writes data/simplified-to-traditional.txt and data/traditional-to-simplified.txt:
+one line per changed GBK code. With --check nothing is written; the exit code
+is 1 and the differing files are named when the committed files are stale.
+
+Python 3 standard library only.
+"""
+
+import argparse
+import bz2
+import collections
+import pathlib
+import subprocess
+import sys
+import tempfile
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import gbk_layout as gbk  # noqa: E402
+
+ROOT = pathlib.Path(__file__).resolve().parent.parent
+RULES = ROOT / 'data' / 'traditional-rules.txt'
+OPENCC_DIR = pathlib.Path('/usr/share/opencc')
+UNIHAN_VARIANTS = pathlib.Path('/usr/share/unicode/Unihan_Variants.txt.bz2')
+
+TO_TRADITIONAL = 'simplified-to-traditional'
+TO_SIMPLIFIED = 'traditional-to-simplified'
+OUTPUTS = {
+    TO_TRADITIONAL: ROOT / 'data' / 'simplified-to-traditional.txt',
+    TO_SIMPLIFIED: ROOT / 'data' / 'traditional-to-simplified.txt',
+}
+# Regions in which each table takes changes from the data; elsewhere only the
+# rules change codes.
+DATA_REGIONS = {
+    TO_TRADITIONAL: {'gb2312', 'extension'},
+    TO_SIMPLIFIED: {'extension'},
+}
+
+
+class GenerationError(Exception):
+    pass
+
+
+# ---- sources
+
+def read_opencc(name, scratch):
+    """{character: [candidates]} from one OpenCC dictionary; phrases skipped."""
+    dumped = pathlib.Path(scratch) / f'{name}.txt'
+    subprocess.run(['opencc_dict', '-i', str(OPENCC_DIR / f'{name}.ocd2'), '-o', str(dumped),
+                    '-f', 'ocd2', '-t', 'text'], check=True, stdout=subprocess.DEVNULL)
+    entries = {}
+    for line in dumped.read_text(encoding='utf-8').splitlines():
+        key, values = line.split('\t')
+        if len(key) == 1:
+            entries[key] = values.split(' ')
+    return entries
+
+
+def reversed_entries(entries):
+    """{candidate: [keys]} in the dictionary's order."""
+    backwards = collections.defaultdict(list)
+    for key, values in entries.items():
+        for value in values:
+            backwards[value].append(key)
+    return backwards
+
+
+def read_unihan(fields):
+    """{field: {character: [variants]}} for the given Unihan fields."""
+    variants = {field: {} for field in fields}
+    with bz2.open(UNIHAN_VARIANTS, 'rt', encoding='utf-8') as lines:
+        for line in lines:
+            if line.startswith('#') or not line.strip():
+                continue
+            point, field, value = line.rstrip('\n').split('\t')
+            if field in variants:
+                variants[field][chr(int(point[2:], 16))] = [
+                    chr(int(item.split('<')[0][2:], 16)) for item in value.split()]
+    return variants
+
+
+def read_rules(path):
+    """{table name: {source code: target code}} from the rules file."""
+    rules = {TO_TRADITIONAL: {}, TO_SIMPLIFIED: {}}
+    table = None
+    for number, raw in enumerate(path.read_text(encoding='utf-8').splitlines(), 1):
+        line = raw.split('#', 1)[0].strip()
+        where = f'{path.name}:{number}'
+        if not line:
+            continue
+        if line.startswith('['):
+            table = line.strip('[]')
+            if table not in rules:
+                raise GenerationError(f'{where}: unknown table [{table}]')
+            continue
+        pair = line.split()
+        if table is None or len(pair) != 2 or any(len(c) != 1 for c in pair):
+            raise GenerationError(f'{where}: expected a "source target" pair under a [table] line')
+        source, target = (gbk.code_of(c) for c in pair)
+        if source is None or target is None:
+            raise GenerationError(f'{where}: {line} has a character without a GBK code')
+        if 'user' in (gbk.region(source), gbk.region(target)):
+            raise GenerationError(f'{where}: {line} lies in a user-defined area')
+        if rules[table].get(source, target) != target:
+            raise GenerationError(f'{where}: a second, different rule for {pair[0]}')
+        rules[table][source] = target
+    return rules
+
+
+def first_with_code(candidates):
+    """The code of the first candidate that has a two-byte GBK code."""
+    for candidate in candidates:
+        code = gbk.code_of(candidate)
+        if code is not None:
+            return code
+    return None
+
+
+def data_mapping(table, lookups):
+    """{source code: target code} from the data alone, for the codes of the
+    table's data regions. lookups: functions character -> candidates or None,
+    tried in order; the first that knows the character decides."""
+    changes = {}
+    for code in gbk.all_codes():
+        character = gbk.character_of(code)
+        if character is None or gbk.region(code) not in DATA_REGIONS[table]:
+            continue
+        for lookup in lookups:
+            candidates = lookup(character)
+            if candidates is not None:
+                target = first_with_code(candidates)
+                if target is not None and target != code:
+                    changes[code] = target
+                break
+    return changes
+
+
+# ---- building the tables
+
+def apply_rules(changes, rules):
+    merged = dict(changes)
+    for source, target in rules.items():
+        if source == target:
+            merged.pop(source, None)
+        else:
+            merged[source] = target
+    return merged
+
+
+def settle_chains(changes, rules):
+    """A code that the table produces holds itself. In a chain a -> b -> c,
+    where b -> c comes from the data, b holds itself; where b -> c is a rule,
+    a follows it and becomes c."""
+    while True:
+        chained = [(source, target) for source, target in changes.items() if target in changes]
+        if not chained:
+            return changes
+        for source, target in chained:
+            if target not in rules:
+                changes.pop(target, None)
+            elif source in rules:
+                raise GenerationError(f'rules chain {gbk.display_of(source)} -> '
+                                      f'{gbk.display_of(target)} -> {gbk.display_of(rules[target])}')
+            elif rules[target] == source:
+                del changes[source]
+            else:
+                changes[source] = rules[target]
+
+
+def resolve_shared_results(changes, rules, reverse):
+    """Simplified to traditional: a result with several sources keeps one, and
+    the others hold themselves. Results that two rules share keep their rule
+    sources. Otherwise the winner is, in this order: a rule source, a GB 2312
+    character, the source the traditional-to-simplified data maps the result
+    back to, the lowest code."""
+    sources = collections.defaultdict(list)
+    for source, target in changes.items():
+        sources[target].append(source)
+    for target, group in sources.items():
+        if len(group) < 2:
+            continue
+        ruled = [s for s in group if s in rules]
+        if len(ruled) >= 2:
+            keep = set(ruled)
+        else:
+            keep = {min(group, key=lambda s: (s not in rules,
+                                              gbk.region(s) != 'gb2312',
+                                              reverse.get(target) != s,
+                                              s))}
+        for source in group:
+            if source not in keep:
+                del changes[source]
+    return changes
+
+
+def build_tables(scratch):
+    st = read_opencc('STCharacters', scratch)
+    ts = read_opencc('TSCharacters', scratch)
+    japanese_forms = reversed_entries(read_opencc('JPVariants', scratch))
+    unihan = read_unihan(['kTraditionalVariant', 'kSimplifiedVariant'])
+    rules = read_rules(RULES)
+
+    def japanese_form_to_simplified(character):
+        # A Japanese form goes through its traditional character(s).
+        for traditional in japanese_forms.get(character, []):
+            if traditional in ts:
+                return ts[traditional]
+        return None
+
+    to_simplified = data_mapping(TO_SIMPLIFIED, [
+        ts.get, unihan['kSimplifiedVariant'].get, japanese_form_to_simplified])
+    to_simplified = settle_chains(apply_rules(to_simplified, rules[TO_SIMPLIFIED]),
+                                  rules[TO_SIMPLIFIED])
+
+    reverse_data = data_mapping(TO_SIMPLIFIED, [ts.get])
+    to_traditional = data_mapping(TO_TRADITIONAL, [st.get, unihan['kTraditionalVariant'].get])
+    to_traditional = apply_rules(to_traditional, rules[TO_TRADITIONAL])
+    to_traditional = settle_chains(to_traditional, rules[TO_TRADITIONAL])
+    to_traditional = resolve_shared_results(to_traditional, rules[TO_TRADITIONAL], reverse_data)
+
+    tables = {TO_TRADITIONAL: to_traditional, TO_SIMPLIFIED: to_simplified}
+    for name, changes in tables.items():
+        check_invariants(name, changes, rules[name])
+    return tables
+
+
+def check_invariants(name, changes, rules):
+    for source, target in rules.items():
+        if changes.get(source, source) != target:
+            raise GenerationError(f'{name}: rule {gbk.display_of(source)} -> '
+                                  f'{gbk.display_of(target)} was overridden')
+    for source, target in changes.items():
+        region = gbk.region(source)
+        if region == 'user' or gbk.region(target) == 'user':
+            raise GenerationError(f'{name}: {source:04X} -> {target:04X} touches a user-defined area')
+        if region not in DATA_REGIONS[name] and source not in rules:
+            raise GenerationError(f'{name}: {gbk.display_of(source)} changes outside the data regions')
+        if target in changes:
+            raise GenerationError(f'{name}: {gbk.display_of(target)} is produced and changed again')
+        if 0 in target.to_bytes(2, 'big'):
+            raise GenerationError(f'{name}: {source:04X} maps to a zero byte')
+    if name == TO_TRADITIONAL:
+        ruled_targets = collections.Counter(t for s, t in rules.items() if s != t)
+        results = collections.Counter(changes.values())
+        for target, count in results.items():
+            if count > 1 and ruled_targets[target] < 2:
+                raise GenerationError(f'{name}: {gbk.display_of(target)} has {count} sources')
+
+
+# ---- output
+
+REGION_NAMES = [('gb2312', 'GB 2312 character rows'), ('extension', 'GBK extension areas'),
+                ('other', 'other codes')]
+
+
+def header(name, changes):
+    counts = collections.Counter(gbk.region(source) for source in changes)
+    regions = ', '.join(f'{label} {counts[key]:,}' for key, label in REGION_NAMES)
+    direction = name.replace('-', ' ').capitalize()
+    return [
+        f'{direction}: the codes that the built-in table changes.',
+        'Generated by tools/traditional_tables.py (make tables) from OpenCC and Unihan data',
+        'and data/traditional-rules.txt. Do not edit.',
+        'Columns: source, target, source GBK code, target GBK code. Codes not listed hold themselves.',
+        f'Changed codes: {len(changes):,} ({regions}).',
+    ]
+
+
+def render(tables):
+    return {name: gbk.format_mapping(header(name, changes), changes)
+            for name, changes in tables.items()}
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument('--check', action='store_true',
+                        help='write nothing; fail if the committed files differ')
+    arguments = parser.parse_args()
+    try:
+        with tempfile.TemporaryDirectory() as scratch:
+            texts = render(build_tables(scratch))
+    except (GenerationError, OSError, subprocess.CalledProcessError) as error:
+        # OSError and CalledProcessError: a source is missing (see scripts/install-deps.sh).
+        print(f'traditional_tables: {error}', file=sys.stderr)
+        return 2
+    stale = []
+    for name, text in texts.items():
+        path = OUTPUTS[name]
+        current = path.read_text(encoding='utf-8') if path.exists() else None
+        if current == text:
+            continue
+        if arguments.check:
+            stale.append(str(path.relative_to(ROOT)))
+        else:
+            path.write_text(text, encoding='utf-8')
+            print(f'wrote {path.relative_to(ROOT)}')
+    if stale:
+        print('traditional_tables: out of date (run make tables): ' + ', '.join(stale),
+              file=sys.stderr)
+        return 1
+    return 0
+
+
+if __name__ == '__main__':
+    sys.exit(main())
