@@ -268,6 +268,7 @@ QWidget& MainWindow::controlNamed(const QString& name)
             return button(number);
         }
     }
+    Q_ASSERT_X(false, "MainWindow::controlNamed", "every name in the tab orders is a control");
     return *this;
 }
 
