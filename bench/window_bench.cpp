@@ -22,6 +22,7 @@
 
 #include "text/gbk_codec.h"
 #include "ui/program.h"
+#include "ui/qt_platform_services.h"
 
 namespace harvela {
 namespace {
@@ -63,7 +64,8 @@ void harvelaWindowShown(benchmark::State& state)
         windows.prepareDefinition();
         std::unique_ptr<MainWindow> window = windows.loadWindow();
         ProgramState program;
-        bindWindow(*window, program);
+        QtPlatformServices services;
+        bindWindow(*window, program, services);
         program.enterRunning();
         window->showCentred();
         waitUntilExposed(*window);
@@ -100,7 +102,8 @@ void keystrokesInAmountBox(benchmark::State& state)
     windows.prepareDefinition();
     std::unique_ptr<MainWindow> window = windows.loadWindow();
     ProgramState program;
-    bindWindow(*window, program);
+    QtPlatformServices services;
+    bindWindow(*window, program, services);
     program.enterRunning();
     window->showCentred();
     waitUntilExposed(*window);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "ui/program.h"
+#include "ui/qt_platform_services.h"
 
 namespace {
 
@@ -33,5 +34,6 @@ int main(int argc, char** argv)
     QApplication application(argc, argv);
     harvela::StandardWindowFactory windows;
     harvela::ProgramState state;
-    return harvela::runProgram(windows, state);
+    harvela::QtPlatformServices services;
+    return harvela::runProgram(windows, state, services);
 }

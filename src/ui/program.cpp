@@ -81,14 +81,37 @@ void ProgramState::releaseAmountTexts()
     amountTextsReleased_ = true;
 }
 
-void bindWindow(MainWindow& window, ProgramState& state)
+void ProgramState::bindButtons(const ButtonBoxes& boxes, PlatformServices& services)
+{
+    buttons_.emplace(boxes, services);
+}
+
+void bindWindow(MainWindow& window, ProgramState& state, PlatformServices& services)
 {
     state.bindAmountPage(window.editBox(1), window.editBox(2));
     window.editBox(1).onTextChanged(
         state.whileRunning([&state] { state.amountPage()->updateAmountInWords(); }));
+
+    state.bindButtons({window.editBox(2), window.editBox(3), window.editBox(4), window.editBox(5),
+                       window.editBox(6), window.editBox(7), window.editBox(8)},
+                      services);
+    ButtonActions& actions = *state.buttons();
+    const std::pair<int, void (ButtonActions::*)()> buttonActions[] = {
+        {1, &ButtonActions::copyAmountInWords},     {2, &ButtonActions::convertToTraditional},
+        {3, &ButtonActions::convertToSimplified},   {4, &ButtonActions::copyCharacterResult},
+        {5, &ButtonActions::reencodeUtf8ToGb2312},  {6, &ButtonActions::reencodeGb2312ToUtf8},
+        {7, &ButtonActions::copyReencodingResult},  {8, &ButtonActions::convertToMartian},
+        {9, &ButtonActions::convertFromMartian},    {10, &ButtonActions::copyMartianResult},
+        {11, &ButtonActions::clearCharacterPage},   {12, &ButtonActions::clearMartianPage},
+        {13, &ButtonActions::clearReencodingPage},
+    };
+    for (const auto& [number, action] : buttonActions) {
+        window.onButtonClicked(number, state.whileRunning([&actions, action] { (actions.*action)(); }));
+    }
+    window.onAuthorLabelPressed(state.whileRunning([&actions] { actions.openAuthorPage(); }));
 }
 
-int startProgram(WindowFactory& windows, ProgramState& state)
+int startProgram(WindowFactory& windows, ProgramState& state, PlatformServices& services)
 {
     if (!guarded([&windows] { return windows.prepareDefinition(); })) {
         return failAtStartup(state, StartupStep::prepareDefinition);
@@ -99,7 +122,7 @@ int startProgram(WindowFactory& windows, ProgramState& state)
     if (window == nullptr) {
         return failAtStartup(state, StartupStep::loadWindow);
     }
-    bindWindow(*window, state);
+    bindWindow(*window, state, services);
     state.enterRunning();
     window->showCentred();
 
@@ -113,9 +136,9 @@ int startProgram(WindowFactory& windows, ProgramState& state)
     return 0;
 }
 
-int runProgram(WindowFactory& windows, ProgramState& state)
+int runProgram(WindowFactory& windows, ProgramState& state, PlatformServices& services)
 {
-    const int exitCode = startProgram(windows, state);
+    const int exitCode = startProgram(windows, state, services);
     state.enterEnding();
     state.exitRoutine().runAndForget();
     return exitCode;

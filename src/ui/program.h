@@ -7,8 +7,10 @@
 #include <optional>
 
 #include "amount/amount_in_words.h"
+#include "ui/button_actions.h"
 #include "ui/exit_routine.h"
 #include "ui/main_window.h"
+#include "ui/platform_services.h"
 #include "ui/window_definition.h"
 
 namespace harvela {
@@ -55,6 +57,11 @@ public:
     // Null until the amount page is bound.
     AmountInWords* amountPage() { return amountPage_ ? &*amountPage_ : nullptr; }
 
+    // The buttons and the author label work on these boxes and services from now on.
+    void bindButtons(const ButtonBoxes& boxes, PlatformServices& services);
+    // Null until the buttons are bound.
+    ButtonActions* buttons() { return buttons_ ? &*buttons_ : nullptr; }
+
     // The exit routine: releases the three texts of the amount page.
     void releaseAmountTexts();
     bool amountTextsReleased() const { return amountTextsReleased_; }
@@ -64,22 +71,25 @@ public:
 private:
     Stage stage_ = Stage::starting;
     std::optional<AmountInWords> amountPage_;
+    std::optional<ButtonActions> buttons_;
     bool amountTextsReleased_ = false;
     ExitRoutineSlot exitRoutine_;
 };
 
 // Binds the window's handlers to the program: 编辑框1's text-changed event
-// runs updateAmountInWords, which shows its words in 编辑框2.
-void bindWindow(MainWindow& window, ProgramState& state);
+// runs updateAmountInWords, which shows its words in 编辑框2; each button's
+// clicked event and the author label's press run their actions, which reach
+// the desktop through the services.
+void bindWindow(MainWindow& window, ProgramState& state, PlatformServices& services);
 
 // Start-up: prepares the window definition, registers releaseAmountTexts as
 // the exit routine, loads and shows the window and runs the event loop until
 // the window is closed and gone. Returns 0, or -1 after a fatal start-up
 // failure, which it shows in an error box. Needs a QApplication.
-int startProgram(WindowFactory& windows, ProgramState& state);
+int startProgram(WindowFactory& windows, ProgramState& state, PlatformServices& services);
 
 // startProgram followed by the orderly end: sets the ending flag and runs the
 // exit routine, if one is still registered, once. Returns the exit code.
-int runProgram(WindowFactory& windows, ProgramState& state);
+int runProgram(WindowFactory& windows, ProgramState& state, PlatformServices& services);
 
 }  // namespace harvela

@@ -17,6 +17,7 @@
 #include "text/gbk_codec.h"
 #include "ui/program.h"
 #include "ui/program_icon.h"
+#include "ui/qt_platform_services.h"
 
 namespace {
 
@@ -96,7 +97,8 @@ int main(int argc, char** argv)
         return 1;
     }
     ProgramState state;
-    bindWindow(*window, state);
+    QtPlatformServices services;
+    bindWindow(*window, state, services);
     state.enterRunning();
     window->showCentred();
     settle(300);

@@ -1,7 +1,10 @@
 #include "gbk.h"
 
+#include "text/gbk_codec.h"
+
 #include <iconv.h>
 
+#include <cstdio>
 #include <stdexcept>
 #include <string>
 
@@ -31,6 +34,17 @@ Text gbk(std::string_view utf8)
 Text bytes(std::initializer_list<unsigned char> values)
 {
     return Text(std::string(values.begin(), values.end()));
+}
+
+void PrintTo(const Text& text, std::ostream* out)
+{
+    *out << '"' << gbkToUtf8(text.bytes()) << "\" [";
+    for (const char byte : text.bytes()) {
+        char hex[4];
+        std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned char>(byte));
+        *out << hex << (&byte == &text.bytes().back() ? "" : " ");
+    }
+    *out << ']';
 }
 
 }  // namespace harvela

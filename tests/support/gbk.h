@@ -14,3 +14,12 @@ Text gbk(std::string_view utf8);
 Text bytes(std::initializer_list<unsigned char> values);
 
 }  // namespace harvela
+
+#include <ostream>
+
+namespace harvela {
+
+// How GoogleTest shows a text in a failure: its characters and its bytes.
+void PrintTo(const Text& text, std::ostream* out);
+
+}  // namespace harvela

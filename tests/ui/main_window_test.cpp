@@ -14,6 +14,7 @@
 #include "gbk.h"
 #include "ui/main_window.h"
 #include "ui/program.h"
+#include "ui/qt_platform_services.h"
 
 namespace harvela {
 namespace {
@@ -409,7 +410,8 @@ TEST_F(MainWindowTest, SwitchingPagesKeepsEveryBoxsText)
 TEST_F(MainWindowTest, TheAmountPageConvertsAsTheUserTypes)
 {
     ProgramState state;
-    bindWindow(window, state);
+    QtPlatformServices services;
+    bindWindow(window, state, services);
     state.enterRunning();
     show();
     QTest::keyClicks(QApplication::focusWidget(), "12.5");

@@ -14,6 +14,7 @@
 
 #include "gbk.h"
 #include "ui/program.h"
+#include "ui/qt_platform_services.h"
 
 namespace harvela {
 namespace {
@@ -45,6 +46,7 @@ TEST(ProgramTest, RunsUntilTheWindowIsClosedThenReleasesTheAmountTextsOnce)
 {
     WatchedFactory windows;
     ProgramState state;
+    QtPlatformServices services;
     bool releasedBeforeWindowWasGone = true;
     bool ranLoop = false;
     onceTheLoopRuns([&] {
@@ -65,7 +67,7 @@ TEST(ProgramTest, RunsUntilTheWindowIsClosedThenReleasesTheAmountTextsOnce)
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     });
 
-    EXPECT_EQ(runProgram(windows, state), 0);
+    EXPECT_EQ(runProgram(windows, state, services), 0);
     EXPECT_TRUE(ranLoop);
     EXPECT_EQ(windows.loaded, nullptr) << "the window is gone";
     EXPECT_FALSE(releasedBeforeWindowWasGone);
@@ -115,6 +117,7 @@ TEST_P(FatalStartupTest, ShowsAnErrorBoxAndEndsWithMinusOneWithoutTheExitRoutine
 {
     FailingFactory windows(GetParam().failure);
     ProgramState state;
+    QtPlatformServices services;
     bool sawBox = false;
     std::function<void()> answerBox = [&] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -132,7 +135,7 @@ TEST_P(FatalStartupTest, ShowsAnErrorBoxAndEndsWithMinusOneWithoutTheExitRoutine
     };
     QTimer::singleShot(0, qApp, answerBox);
 
-    EXPECT_EQ(runProgram(windows, state), -1);
+    EXPECT_EQ(runProgram(windows, state, services), -1);
     EXPECT_TRUE(sawBox);
     EXPECT_FALSE(state.amountTextsReleased());
     EXPECT_FALSE(state.exitRoutine().isRegistered());
