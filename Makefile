@@ -5,7 +5,7 @@ TEST_DIR    := build/test
 RELEASE_DIR := build/release
 FUZZ_DIR    := build/fuzz
 
-.PHONY: all deps run test bench tables screenshot fuzz clean
+.PHONY: all deps release-config run test bench tables screenshot fuzz clean
 
 all: test
 
@@ -14,24 +14,25 @@ deps:
 
 # Debug build with AddressSanitizer + UndefinedBehaviorSanitizer, then every test.
 test: deps
-	cmake -S . -B $(TEST_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DHARVELA_SANITIZE=ON
+	cmake -S . -B $(TEST_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Debug -DHARVELA_SANITIZE=ON -DHARVELA_BUILD_UI=ON -DHARVELA_BUILD_TESTS=ON
 	cmake --build $(TEST_DIR)
 	cd $(TEST_DIR) && ctest --output-on-failure
 
-$(RELEASE_DIR)/build.ninja:
-	cmake -S . -B $(RELEASE_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Release -DHARVELA_BUILD_TESTS=OFF -DHARVELA_BUILD_BENCH=ON
+# Configured every time (quick when nothing changed), so an old cache never decides.
+release-config:
+	@cmake -S . -B $(RELEASE_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Release -DHARVELA_SANITIZE=OFF -DHARVELA_BUILD_UI=ON -DHARVELA_BUILD_TESTS=OFF -DHARVELA_BUILD_BENCH=ON > /dev/null
 
-run: deps $(RELEASE_DIR)/build.ninja
-	cmake --build $(RELEASE_DIR)
+run: deps release-config
+	cmake --build $(RELEASE_DIR) --target harvela
 	@scripts/run.sh $(RELEASE_DIR)
 
-bench: deps $(RELEASE_DIR)/build.ninja
+bench: deps release-config
 	cmake --build $(RELEASE_DIR)
 	@scripts/bench.sh $(RELEASE_DIR)
 
 # Starts the window under Xvfb and saves one PNG per page (and the icon's
 # images) into build/release/screenshots/.
-screenshot: deps $(RELEASE_DIR)/build.ninja
+screenshot: deps release-config
 	cmake --build $(RELEASE_DIR) --target harvela_screenshot
 	xvfb-run -a -s "-screen 0 1280x800x24" $(RELEASE_DIR)/src/ui/harvela_screenshot $(RELEASE_DIR)/screenshots
 
