@@ -1,11 +1,10 @@
 #include "sample_texts.h"
 
-#include <iconv.h>
-
 #include <cstdint>
 #include <iterator>
-#include <stdexcept>
 #include <utility>
+
+#include "text/gbk_codec.h"
 
 namespace harvela {
 namespace {
@@ -26,26 +25,6 @@ const char* const sentences[] = {
     "历史博物馆里有许多珍贵的文物, 吸引了大批游客. ",
     "孩子们在操场上踢足球, 老师站在一边为他们加油. ",
 };
-
-std::string reencode(const std::string& input, const char* to, const char* from)
-{
-    const iconv_t converter = iconv_open(to, from);
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
-        throw std::runtime_error("no iconv converter");
-    }
-    std::string output(input.size() * 2, '\0');
-    char* in = const_cast<char*>(input.data());
-    std::size_t inLeft = input.size();
-    char* out = output.data();
-    std::size_t outLeft = output.size();
-    const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-    iconv_close(converter);
-    if (result == static_cast<std::size_t>(-1)) {
-        throw std::runtime_error("benchmark text does not re-encode");
-    }
-    output.resize(output.size() - outLeft);
-    return output;
-}
 
 // Sentences in a fixed pseudo-random order, a line break after every few.
 std::string utf8Text()
@@ -70,7 +49,7 @@ const SampleTexts& sampleTexts()
 {
     static const SampleTexts shared = [] {
         std::string utf8 = utf8Text();
-        std::string gbk = reencode(utf8, "GBK", "UTF-8");
+        std::string gbk(utf8ToGbk(utf8).bytes());  // every sentence is GBK
         return SampleTexts{std::move(utf8), std::move(gbk)};
     }();
     return shared;

@@ -13,6 +13,7 @@
 #include <new>
 
 #include "gbk.h"
+#include "message_box_answerer.h"
 #include "ui/program.h"
 #include "ui/qt_platform_services.h"
 
@@ -118,25 +119,15 @@ TEST_P(FatalStartupTest, ShowsAnErrorBoxAndEndsWithMinusOneWithoutTheExitRoutine
     FailingFactory windows(GetParam().failure);
     ProgramState state;
     QtPlatformServices services;
-    bool sawBox = false;
-    std::function<void()> answerBox = [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            QTimer::singleShot(10, qApp, answerBox);
-            return;
-        }
-        sawBox = true;
-        EXPECT_EQ(box->icon(), QMessageBox::Critical);
-        EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-        EXPECT_EQ(box->parentWidget(), nullptr);
-        EXPECT_TRUE(box->text().contains(QString::fromUtf8(GetParam().step))) << box->text().toStdString();
+    const MessageBoxAnswerer answerer([&](QMessageBox& box) {
+        EXPECT_EQ(box.icon(), QMessageBox::Critical);
+        EXPECT_EQ(box.standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+        EXPECT_EQ(box.parentWidget(), nullptr);
+        EXPECT_TRUE(box.text().contains(QString::fromUtf8(GetParam().step))) << box.text().toStdString();
         EXPECT_EQ(state.stage(), ProgramState::Stage::ending) << "the ending flag is set first";
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    };
-    QTimer::singleShot(0, qApp, answerBox);
-
+    });
     EXPECT_EQ(runProgram(windows, state, services), -1);
-    EXPECT_TRUE(sawBox);
+    EXPECT_TRUE(answerer.sawBox());
     EXPECT_FALSE(state.amountTextsReleased());
     EXPECT_FALSE(state.exitRoutine().isRegistered());
     EXPECT_EQ(state.amountPage(), nullptr);

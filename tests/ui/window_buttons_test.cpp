@@ -3,18 +3,16 @@
 
 #include <QApplication>
 #include <QClipboard>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <vector>
 
 #include "gbk.h"
+#include "message_box_answerer.h"
 #include "text/gbk_codec.h"
 #include "ui/main_window.h"
 #include "ui/program.h"
@@ -140,25 +138,16 @@ TEST_F(WindowButtons, AFailedCopyShowsCopyFailedAndLeavesTheBox)
     services.clipboardFails = true;
     showPage(2);
     fill(3, gbk("頭發"));
-    bool sawBox = false;
-    std::function<void()> answer = [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
-            QTimer::singleShot(10, qApp, answer);
-            return;
-        }
-        sawBox = true;
-        EXPECT_EQ(box->text(), unicode("复制失败"));
-        EXPECT_EQ(box->windowTitle(), unicode("复制"));
-        EXPECT_EQ(box->icon(), QMessageBox::NoIcon);
-        EXPECT_EQ(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
-        EXPECT_EQ(box->parentWidget(), nullptr);
-        EXPECT_EQ(box->windowModality(), Qt::ApplicationModal);
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    };
-    QTimer::singleShot(0, qApp, answer);
+    const MessageBoxAnswerer answerer([](QMessageBox& box) {
+        EXPECT_EQ(box.text(), unicode("复制失败"));
+        EXPECT_EQ(box.windowTitle(), unicode("复制"));
+        EXPECT_EQ(box.icon(), QMessageBox::NoIcon);
+        EXPECT_EQ(box.standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+        EXPECT_EQ(box.parentWidget(), nullptr);
+        EXPECT_EQ(box.windowModality(), Qt::ApplicationModal);
+    });
     click(4);
-    EXPECT_TRUE(sawBox);
+    EXPECT_TRUE(answerer.sawBox());
     EXPECT_EQ(box(3), gbk("頭發"));
 }
 
