@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <new>
 #include <string>
+#include <utility>
 
 namespace harvela {
 
@@ -48,7 +49,7 @@ ByteSet convertAll(const IconvFacility& iconv, iconv_t converter, const ByteSet&
         produced = output.size() - outputLeft;
         if (result != kConvertFailed) {
             output.resize(produced);
-            return ByteSet(output);
+            return ByteSet(std::move(output));
         }
         if (errno != E2BIG) {
             return {};  // invalid or cut-off input, or a character the target lacks

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace harvela {
 
@@ -47,6 +48,8 @@ class ByteSet {
 public:
     ByteSet() = default;
     explicit ByteSet(std::string_view bytes) : bytes_(bytes) {}
+    // Takes the bytes over without copying them.
+    explicit ByteSet(std::string&& bytes) : bytes_(std::move(bytes)) {}
     ByteSet(std::initializer_list<std::uint8_t> bytes) : bytes_(bytes.begin(), bytes.end()) {}
 
     std::string_view bytes() const { return bytes_; }
