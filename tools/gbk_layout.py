@@ -1,9 +1,14 @@
-"""GBK two-byte codes, their regions, and the reviewable code-mapping files.
+"""GBK two-byte codes, their regions, the reviewable code-mapping files, and
+Unicode's variant data.
 
 Shared by the table generators in this directory. Python 3 standard library only.
 """
 
+import bz2
+import pathlib
 import re
+
+UNIHAN_VARIANTS = pathlib.Path('/usr/share/unicode/Unihan_Variants.txt.bz2')
 
 LEADS = range(0x81, 0xFF)
 TRAILS = [*range(0x40, 0x7F), *range(0x80, 0xFF)]
@@ -104,3 +109,21 @@ def parse_mapping(text, name):
         previous = source
         changes[source] = target
     return changes
+
+
+# ---- Unihan variants
+
+def read_unihan(fields, path=UNIHAN_VARIANTS):
+    """{field: {character: [variants in the order listed]}} for the given
+    Unihan fields. A value is U+XXXX, possibly followed by "<" and the sources
+    that attest it; the sources are ignored."""
+    variants = {field: {} for field in fields}
+    with bz2.open(path, 'rt', encoding='utf-8') as lines:
+        for line in lines:
+            if line.startswith('#') or not line.strip():
+                continue
+            point, field, value = line.rstrip('\n').split('\t')
+            if field in variants:
+                variants[field][chr(int(point[2:], 16))] = [
+                    chr(int(item.split('<')[0][2:], 16)) for item in value.split()]
+    return variants

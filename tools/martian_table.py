@@ -19,17 +19,18 @@ the committed data differs from what would be generated.
 """
 
 import argparse
-import bz2
 import collections
 import pathlib
 import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parent))
+import gbk_layout as gbk  # noqa: E402
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 COMMON_PATH = ROOT / "data" / "common-chars-3500.txt"
 FIXED_PATH = ROOT / "data" / "martian-fixed.txt"
 TRADITIONAL_PATH = ROOT / "data" / "simplified-to-traditional.txt"
 OUTPUT_PATH = ROOT / "data" / "martian-table.txt"
-UNIHAN_VARIANTS_PATH = pathlib.Path("/usr/share/unicode/Unihan_Variants.txt.bz2")
 
 ENTRY_COUNT = 3500
 SHARED_CODE_COUNT = 35
@@ -53,11 +54,8 @@ def data_lines(path):
 
 def gbk_code(character):
     """The character's two-byte GBK code as four upper-case hex digits, or None."""
-    try:
-        encoded = character.encode("gbk")
-    except UnicodeEncodeError:
-        return None
-    return encoded.hex().upper() if len(encoded) == 2 else None
+    code = gbk.code_of(character)
+    return None if code is None else f"{code:04X}"
 
 
 def is_two_byte_code(code):
@@ -110,48 +108,23 @@ def read_fixed(path, common):
 
 
 def decoded_character(code):
-    try:
-        return bytes.fromhex(code).decode("gbk")
-    except UnicodeDecodeError:
-        return None
+    return gbk.character_of(int(code, 16))
 
 
 def read_traditional(path):
     """Simplified character -> its kind-4 traditional form, for the characters it changes."""
-    traditional = {}
-    for number, fields in data_lines(path):
-        where = f"{path}:{number}"
-        if len(fields) != 4:
-            raise DataError(f"{where}: expected <source> <target> <source GBK> <target GBK>")
-        source, target, source_code, target_code = fields
-        if gbk_code(source) != source_code or gbk_code(target) != target_code:
-            raise DataError(f"{where}: characters and GBK codes disagree")
-        traditional[source] = target
-    return traditional
-
-
-def read_unihan_variants(path):
-    """Character -> {field: [variant characters in the order listed]}."""
-    variants = collections.defaultdict(dict)
-    with bz2.open(path, "rt", encoding="utf-8") as file:
-        for line in file:
-            if line.startswith("#") or not line.strip():
-                continue
-            code_point, field, values = line.rstrip("\n").split("\t")
-            if field not in VARIANT_FIELDS:
-                continue
-            # A value is U+XXXX, possibly followed by "<" and the sources that attest it.
-            variants[chr(int(code_point[2:], 16))][field] = [
-                chr(int(value.split("<")[0][2:], 16)) for value in values.split()
-            ]
-    return variants
+    try:
+        changes = gbk.parse_mapping(path.read_text(encoding="utf-8"), path.name)
+    except ValueError as error:
+        raise DataError(str(error)) from error
+    return {gbk.display_of(source): gbk.display_of(target) for source, target in changes.items()}
 
 
 def candidates(character, traditional, variants):
     if traditional.get(character, character) != character:
         yield traditional[character], "traditional"
     for field in VARIANT_FIELDS:
-        for variant in variants.get(character, {}).get(field, []):
+        for variant in variants[field].get(character, []):
             yield variant, field
 
 
@@ -215,14 +188,14 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--check", action="store_true",
                         help="write nothing; fail when the committed data would change")
-    parser.add_argument("--unihan-variants", type=pathlib.Path, default=UNIHAN_VARIANTS_PATH)
+    parser.add_argument("--unihan-variants", type=pathlib.Path, default=gbk.UNIHAN_VARIANTS)
     args = parser.parse_args()
 
     try:
         common = read_common(COMMON_PATH)
         fixed = read_fixed(FIXED_PATH, common)
         traditional = read_traditional(TRADITIONAL_PATH)
-        variants = read_unihan_variants(args.unihan_variants)
+        variants = gbk.read_unihan(VARIANT_FIELDS, args.unihan_variants)
         table = derive(common, fixed, traditional, variants)
         check_invariants(common, fixed, table)
     except (DataError, OSError) as error:

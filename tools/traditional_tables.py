@@ -18,7 +18,6 @@ Python 3 standard library only.
 """
 
 import argparse
-import bz2
 import collections
 import pathlib
 import subprocess
@@ -31,7 +30,6 @@ import gbk_layout as gbk  # noqa: E402
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 RULES = ROOT / 'data' / 'traditional-rules.txt'
 OPENCC_DIR = pathlib.Path('/usr/share/opencc')
-UNIHAN_VARIANTS = pathlib.Path('/usr/share/unicode/Unihan_Variants.txt.bz2')
 
 TO_TRADITIONAL = 'simplified-to-traditional'
 TO_SIMPLIFIED = 'traditional-to-simplified'
@@ -73,20 +71,6 @@ def reversed_entries(entries):
         for value in values:
             backwards[value].append(key)
     return backwards
-
-
-def read_unihan(fields):
-    """{field: {character: [variants]}} for the given Unihan fields."""
-    variants = {field: {} for field in fields}
-    with bz2.open(UNIHAN_VARIANTS, 'rt', encoding='utf-8') as lines:
-        for line in lines:
-            if line.startswith('#') or not line.strip():
-                continue
-            point, field, value = line.rstrip('\n').split('\t')
-            if field in variants:
-                variants[field][chr(int(point[2:], 16))] = [
-                    chr(int(item.split('<')[0][2:], 16)) for item in value.split()]
-    return variants
 
 
 def read_rules(path):
@@ -207,7 +191,7 @@ def build_tables(scratch):
     st = read_opencc('STCharacters', scratch)
     ts = read_opencc('TSCharacters', scratch)
     japanese_forms = reversed_entries(read_opencc('JPVariants', scratch))
-    unihan = read_unihan(['kTraditionalVariant', 'kSimplifiedVariant'])
+    unihan = gbk.read_unihan(['kTraditionalVariant', 'kSimplifiedVariant'])
     rules = read_rules(RULES)
 
     def japanese_form_to_simplified(character):
