@@ -1,6 +1,5 @@
 #include "amount/amount_in_words.h"
 
-#include <algorithm>
 #include <optional>
 
 #include "amount/amount_words.h"
@@ -26,12 +25,6 @@ bool hasSign(const Text& integerPart)
 Count integerByteCount(const Text& integerPart)
 {
     return textLength(integerPart) - (hasSign(integerPart) ? 1 : 0);
-}
-
-bool isDigits(const Text& text)
-{
-    const std::string_view bytes = text.bytes();
-    return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // The words of an integer part with an optional leading "-".
@@ -80,7 +73,7 @@ void AmountInWords::updateAmountInWords()
         return;
     }
     // Never show words that do not match the amount.
-    if (!isDigits(fractionDigits_) || !composeIntegerWords(true)) {
+    if (!isDigitText(fractionDigits_) || !composeIntegerWords(true)) {
         writeBoxText(wordsBox_, Text());
         return;
     }

@@ -71,13 +71,13 @@ Text applyZeroRule(const Text& words, ZeroRule rule)
     return words;
 }
 
+}  // namespace
+
 bool isDigitText(const Text& text)
 {
     const std::string_view bytes = text.bytes();
     return std::all_of(bytes.begin(), bytes.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
-
-}  // namespace
 
 std::optional<Text> integerWords(const Text& digits)
 {

@@ -1,34 +1,25 @@
 #include "gbk.h"
 
-#include "text/gbk_codec.h"
-
-#include <iconv.h>
-
 #include <cstdio>
 #include <stdexcept>
 #include <string>
+
+#include "text/gbk_codec.h"
 
 namespace harvela {
 
 Text gbk(std::string_view utf8)
 {
-    iconv_t converter = iconv_open("GBK", "UTF-8");
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
-        throw std::runtime_error("no UTF-8 to GBK converter");
+    const Text text = utf8ToGbk(utf8);
+    // A character GBK lacks gets a four-byte code whose second byte is a digit;
+    // a GBK code never has one there.
+    for (Count at = 0; at < textLength(text); at += isLeadByte(text.byteAt(at)) ? 2 : 1) {
+        const unsigned char second = text.byteAt(at + 1);
+        if (isLeadByte(text.byteAt(at)) && second >= '0' && second <= '9') {
+            throw std::runtime_error("test text has no GBK form: " + std::string(utf8));
+        }
     }
-    std::string input(utf8);
-    std::string output(input.size() * 2 + 4, '\0');
-    char* in = input.data();
-    std::size_t inLeft = input.size();
-    char* out = output.data();
-    std::size_t outLeft = output.size();
-    const std::size_t converted = iconv(converter, &in, &inLeft, &out, &outLeft);
-    iconv_close(converter);
-    if (converted == static_cast<std::size_t>(-1)) {
-        throw std::runtime_error("test text has no GBK form: " + input);
-    }
-    output.resize(output.size() - outLeft);
-    return Text(output);
+    return text;
 }
 
 Text bytes(std::initializer_list<unsigned char> values)
