@@ -1,6 +1,5 @@
 #include "ui/button_actions.h"
 
-#include "convert/convert_characters.h"
 #include "convert/convert_encoding.h"
 #include "convert/martian_text.h"
 
@@ -20,6 +19,16 @@ void ButtonActions::reencode(const char* fromEncoding, const char* toEncoding)
     writeBoxText(boxes_.编辑框6, bytesToText(converted));
 }
 
+void ButtonActions::convertCharacterPage(ConversionKind kind)
+{
+    writeBoxText(boxes_.编辑框3, convertCharacters(readBoxText(boxes_.编辑框4), kind));
+}
+
+void ButtonActions::convertMartianPage(bool toMartian)
+{
+    writeBoxText(boxes_.编辑框8, convertMartianText(readBoxText(boxes_.编辑框7), toMartian));
+}
+
 void ButtonActions::copyAmountInWords()
 {
     copyToClipboard(boxes_.编辑框2);
@@ -27,12 +36,12 @@ void ButtonActions::copyAmountInWords()
 
 void ButtonActions::convertToTraditional()
 {
-    writeBoxText(boxes_.编辑框3, convertCharacters(readBoxText(boxes_.编辑框4), simplifiedToTraditional));
+    convertCharacterPage(simplifiedToTraditional);
 }
 
 void ButtonActions::convertToSimplified()
 {
-    writeBoxText(boxes_.编辑框3, convertCharacters(readBoxText(boxes_.编辑框4), traditionalToSimplified));
+    convertCharacterPage(traditionalToSimplified);
 }
 
 void ButtonActions::copyCharacterResult()
@@ -57,12 +66,12 @@ void ButtonActions::copyReencodingResult()
 
 void ButtonActions::convertToMartian()
 {
-    writeBoxText(boxes_.编辑框8, convertMartianText(readBoxText(boxes_.编辑框7), true));
+    convertMartianPage(true);
 }
 
 void ButtonActions::convertFromMartian()
 {
-    writeBoxText(boxes_.编辑框8, convertMartianText(readBoxText(boxes_.编辑框7), false));
+    convertMartianPage(false);
 }
 
 void ButtonActions::copyMartianResult()

@@ -5,6 +5,7 @@
 // Qt-free: the window binds these to its controls and hands in real boxes and
 // desktop services.
 
+#include "convert/convert_characters.h"
 #include "text/box.h"
 #include "ui/platform_services.h"
 
@@ -45,6 +46,9 @@ public:
     void openAuthorPage();        // 透明标签2
 
 private:
+    // Each page's two convert buttons read the same input box and write the same output box.
+    void convertCharacterPage(ConversionKind kind);
+    void convertMartianPage(bool toMartian);
     void copyToClipboard(const Box& box);
     void reencode(const char* fromEncoding, const char* toEncoding);
 
