@@ -138,8 +138,7 @@ int startProgram(WindowFactory& windows, ProgramState& state, PlatformServices& 
 
 int runProgram(WindowFactory& windows, ProgramState& state, PlatformServices& services)
 {
-    const int exitCode = startProgram(windows, state, services);
-    state.enterEnding();
+    const int exitCode = startProgram(windows, state, services);  // it has set the ending flag
     state.exitRoutine().runAndForget();
     return exitCode;
 }

@@ -84,12 +84,14 @@ void bindWindow(MainWindow& window, ProgramState& state, PlatformServices& servi
 
 // Start-up: prepares the window definition, registers releaseAmountTexts as
 // the exit routine, loads and shows the window and runs the event loop until
-// the window is closed and gone. Returns 0, or -1 after a fatal start-up
-// failure, which it shows in an error box. Needs a QApplication.
+// the window is closed; sets the ending flag before the window goes. Returns
+// 0, or -1 after a fatal start-up failure, which it shows in an error box.
+// Needs a QApplication.
 int startProgram(WindowFactory& windows, ProgramState& state, PlatformServices& services);
 
-// startProgram followed by the orderly end: sets the ending flag and runs the
-// exit routine, if one is still registered, once. Returns the exit code.
+// startProgram, which leaves the ending flag set on every way out, followed by
+// the orderly end: runs the exit routine, if one is still registered, once.
+// Returns the exit code.
 int runProgram(WindowFactory& windows, ProgramState& state, PlatformServices& services);
 
 }  // namespace harvela
