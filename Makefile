@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 # Harvela — the two everyday commands are `make run` and `make test`.
 
 CMAKE_GENERATOR := -G Ninja

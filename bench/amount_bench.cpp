@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // One keystroke on the amount page: the handler reads the amount, splits it,
 // composes the integer and fraction words and writes the words box three times.
 

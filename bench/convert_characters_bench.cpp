@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Simplified <-> traditional throughput on 16 MB of ordinary GBK text, against
 // two baselines run in the same process: memcpy of the same buffer (the floor)
 // and OpenCC's own converter with s2t.json on the same text in UTF-8 (what a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Re-encoding throughput in both directions, against one bare iconv call over
 // the same buffer into an output that is already large enough.
 

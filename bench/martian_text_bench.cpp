@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Martian text conversion over 16 MB of GBK prose, both ways, against the
 // simplified -> traditional conversion of the same text in the same run.
 // Prints, after the usual table, the time of each Martian conversion as a

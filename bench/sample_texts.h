@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The large text the conversion benchmarks share: ordinary simplified Chinese

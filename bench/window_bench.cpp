@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The window through real widgets (offscreen), each measure against a bare
 // Qt baseline in the same run:
 // - start-up until the window is shown: the window definition, the window

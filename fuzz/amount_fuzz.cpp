@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The amount handler on arbitrary typed or pasted texts: the words box shows
 // nothing, the message, or words made of two-byte characters only.
 

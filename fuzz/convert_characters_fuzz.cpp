@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Simplified <-> traditional on arbitrary bytes: the length never changes,
 // one-byte characters stay in place, and converting twice equals converting once.
 

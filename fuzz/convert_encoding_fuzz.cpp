@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Re-encoding arbitrary bytes: whatever converts one way converts back to the
 // same bytes, and nothing crashes or leaks.
 

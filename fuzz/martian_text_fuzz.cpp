@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Martian text on arbitrary bytes: the length and every one-byte character
 // stay as they are, and converting forward, back and forward again gives the
 // first forward result (every table code is one whole piece, so the pieces

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Text primitives on arbitrary bytes: the first byte chooses how much of the
 // rest is the sought text. Checks what must hold for every input.
 

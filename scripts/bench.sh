@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Runs every benchmark binary of the given Release build directory.
 set -euo pipefail
 build_dir=$1

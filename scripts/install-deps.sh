@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Installs the Debian packages Harvela needs to build, test, benchmark and run.
 # Checks first: when everything is present it does nothing and needs no package index.
 set -euo pipefail

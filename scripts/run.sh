@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Opens the window built in the given build directory.
 set -euo pipefail
 build_dir=$1

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: Apache-2.0
 """Writes the dense simplified/traditional code tables as C++ source.
 
 Run by the build: reads data/simplified-to-traditional.txt and

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 """GBK two-byte codes, their regions, the reviewable code-mapping files, and
 Unicode's variant data.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: Apache-2.0
 """Derives the Martian look-alike of each of the 3500 common characters.
 
 Reads  data/common-chars-3500.txt        the common characters, line k = entry k

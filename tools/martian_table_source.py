@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: Apache-2.0
 """Writes the C++ header that holds the two 7000-byte Martian tables.
 
 Run by the build: commonCharTable comes from data/common-chars-3500.txt (each

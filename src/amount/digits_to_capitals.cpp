@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "amount/digits_to_capitals.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The two built-in simplified/traditional code tables. Each has one row per

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Re-encodes bytes from one named encoding to another through iconv. The

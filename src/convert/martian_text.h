@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Martian text (火星文): each of the 3500 common characters swapped for a

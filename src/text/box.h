@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // An edit box of the window as the program sees it: it holds one GBK text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Conversion between the program's GBK texts and Unicode (UTF-8), for the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // A growable in-memory byte stream with a position. Constructing one opens it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Text values: GBK (code page 936) byte strings that never hold a zero byte.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // How a box's GBK text and the Unicode text its widget shows map onto each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "ui/button_actions.h"
 
 #include "convert/convert_encoding.h"

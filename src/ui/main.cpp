@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The harvela executable: prepares the user-interface system and runs the
 // program; its result is the process's exit code.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The window 窗口: the tab control 选择夹1 with its four pages, the eight edit

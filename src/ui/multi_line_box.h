@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // A multi-line box: wraps at its right edge; a line break is CR LF in its text.

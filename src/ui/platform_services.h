@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The desktop services the buttons use. The window hands the real ones (Qt's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The program's icon, drawn in code: a red tile with two white arrows, one

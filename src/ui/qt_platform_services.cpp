@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "ui/qt_platform_services.h"
 
 #include <QClipboard>

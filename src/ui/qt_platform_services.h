@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // The desktop services of a Qt desktop: the system clipboard, a message box

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // harvela_screenshot <folder>: shows the window as the program does, types a
 // sample amount, puts a sample text into the input box of the other pages and
 // saves one PNG per page (page-1.png … page-4.png) and the icon's images

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Single-line boxes: a plain one, and the amount box that takes only the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // A box over a real widget. The widget holds Unicode; the program reads and

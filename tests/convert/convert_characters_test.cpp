@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "convert/convert_characters.h"
 
 #include <gtest/gtest.h>

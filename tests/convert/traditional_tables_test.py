@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: Apache-2.0
 """Tests of the simplified/traditional generator's resolution rules and of the
 mapping-file reader, on small hand-made mappings."""
 

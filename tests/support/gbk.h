@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #pragma once
 
 // Test texts are written in UTF-8 source; gbk() turns them into the GBK

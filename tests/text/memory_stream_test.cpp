@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 #include "text/memory_stream.h"
 
 #include <gtest/gtest.h>

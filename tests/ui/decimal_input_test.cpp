@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The amount box takes only the characters of a number from the keyboard.
 
 #include <QApplication>

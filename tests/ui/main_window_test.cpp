@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The window 窗口: its controls, their places, keyboard focus and the keys
 // the window handles itself.
 

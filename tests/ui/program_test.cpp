@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The program's life: start-up, closing the window, the exit routine, and a
 // fatal start-up failure.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: Apache-2.0
 # Runs a test program on a private Xvfb display. Exits 77 (a skipped test)
 # with a clear message only when no X server can be started here.
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // The box layer over real widgets: GBK bytes in and out, exactly.
 
 #include <QTest>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // Every button and the author label through the real window: what each reads,
 // writes, copies and opens.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: Apache-2.0
 // End to end on a real X server: the copy button puts the result on the X11
 // clipboard, and another program (xclip) reads it back as the same characters.
 
