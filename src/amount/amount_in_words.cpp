@@ -22,10 +22,13 @@ bool hasSign(const Text& integerPart)
     return integerPart.byteAt(0) == '-';
 }
 
-// The sign is not counted against the limit.
+// A sign in front of ASCII digits is not counted against the limit; in front
+// of anything else it is one more byte of a text that is not an amount.
 Count integerByteCount(const Text& integerPart)
 {
-    return textLength(integerPart) - (hasSign(integerPart) ? 1 : 0);
+    const Count length = textLength(integerPart);
+    const bool signedDigits = hasSign(integerPart) && isDigitText(rightText(integerPart, length - 1));
+    return length - (signedDigits ? 1 : 0);
 }
 
 // The words of an integer part with an optional leading "-".

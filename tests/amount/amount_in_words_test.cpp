@@ -131,6 +131,29 @@ TEST_F(AmountPage, ALeadingMinusIsASignOutsideTheDigitLimit)
     EXPECT_EQ(show("-1234567890123"), gbk(kTooMuch));
 }
 
+TEST_F(AmountPage, OnlyASignBeforeDigitsIsLeftOutOfTheLimit)
+{
+    struct Case {
+        Text typed;
+        const char* words;
+    };
+    const Case cases[] = {
+        {"-123456789012", "负壹仟贰佰叁拾肆亿伍仟陆佰柒拾捌万玖仟零壹拾贰元整"},
+        {"-123456789012.5", "负壹仟贰佰叁拾肆亿伍仟陆佰柒拾捌万玖仟零壹拾贰元伍角整"},
+        {"--12345678901", kTooMuch},
+        {"-1234567890-1", kTooMuch},
+        {"-12345678901-.5", kTooMuch},
+        {"-12345678901a", kTooMuch},
+        {gbk("-１２３４５６"), kTooMuch},  // full-width digits are not digits: 13 bytes
+        {"-12345678901-", kTooMuch},
+        {"-1234567890-", ""},  // 12 bytes in all, not an amount
+    };
+    for (const auto& [typed, words] : cases) {
+        show("7");
+        EXPECT_EQ(show(typed), gbk(words)) << typed.bytes();
+    }
+}
+
 TEST_F(AmountPage, AnythingElseThatIsNotAnAmountEmptiesTheWords)
 {
     const Text notAmounts[] = {"1-2", "abc", "-", "--5", "1.-", "1.5-", "1.5.", "1-.5", "-1-", gbk("五"),
