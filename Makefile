@@ -5,8 +5,10 @@ CMAKE_GENERATOR := -G Ninja
 TEST_DIR    := build/test
 RELEASE_DIR := build/release
 FUZZ_DIR    := build/fuzz
+PACKAGE_DIR := build/package
+PREFIX      ?= /usr/local
 
-.PHONY: all deps release-config run test bench tables screenshot fuzz clean
+.PHONY: all deps release-config run test bench tables screenshot fuzz clean install package
 
 all: test
 
@@ -39,6 +41,22 @@ screenshot: deps release-config
 
 clean:
 	rm -rf build
+
+# Installs the program, its desktop entry, icons, metadata, manual page and
+# notices under PREFIX (default /usr/local); DESTDIR is honoured.
+install: deps release-config
+	cmake --build $(RELEASE_DIR) --target harvela harvela_desktop_files
+	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE_DIR) --prefix "$(PREFIX)"
+
+# Builds the .deb with Debian's hardening flags into build/package/ and
+# checks it with lintian, which fails the target on any error.
+package: deps
+	cmake -S . -B $(PACKAGE_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Release -DHARVELA_SANITIZE=OFF -DHARVELA_BUILD_UI=ON -DHARVELA_BUILD_TESTS=OFF -DHARVELA_BUILD_BENCH=OFF \
+	  -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \
+	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
+	cmake --build $(PACKAGE_DIR) --target harvela harvela_desktop_files
+	cd $(PACKAGE_DIR) && rm -f harvela_*.deb && cpack
+	lintian --fail-on error --info $(PACKAGE_DIR)/harvela_*.deb
 
 # Regenerates the reviewable table data in data/ from the upstream sources and the rules.
 tables: deps

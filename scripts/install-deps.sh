@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-noto-cjk
   xvfb xauth xclip
+  desktop-file-utils appstream lintian dpkg-dev
   opencc libopencc-data libopencc-dev unicode-data
 )
 

@@ -33,6 +33,8 @@ int main(int argc, char** argv)
         return -1;
     }
     QApplication application(argc, argv);
+    // Desktops and Wayland compositors match the window to its desktop entry and icon by this id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.vintrel.Harvela"));
     harvela::StandardWindowFactory windows;
     harvela::ProgramState state;
     harvela::QtPlatformServices services;

@@ -2,7 +2,9 @@
 #pragma once
 
 // The program's icon, drawn in code: a red tile with two white arrows, one
-// each way, for the conversions; images of 16, 32, 48, 64 and 128 pixels.
+// each way, for the conversions. drawIconImage draws it at any size; the
+// window carries the kIconSizes images, the desktop's icon theme the
+// kThemeIconSizes images (rendered at build time by harvela_render_icons).
 
 #include <QIcon>
 #include <QImage>
@@ -12,6 +14,7 @@
 namespace harvela {
 
 inline constexpr std::array<int, 5> kIconSizes = {16, 32, 48, 64, 128};
+inline constexpr std::array<int, 8> kThemeIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
 
 QImage drawIconImage(int size);
 QIcon programIcon();
