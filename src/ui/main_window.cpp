@@ -10,6 +10,8 @@
 
 #include <algorithm>
 
+#include "ui/screen_reader_names.h"
+
 namespace harvela {
 
 namespace {
@@ -169,6 +171,7 @@ MainWindow::MainWindow(const WindowDefinition& definition)
     buildButtons();
     buildLabels(definition);
     buildTabOrders();
+    nameControlsForScreenReaders(*this);
 
     pageChanges_ = connect(&tabs_, &QTabWidget::currentChanged, this,
                            [this](int page) { focusPageInput(page); });
