@@ -34,10 +34,12 @@ bench: deps release-config
 	@scripts/bench.sh $(RELEASE_DIR)
 
 # Starts the window under Xvfb and saves one PNG per page (and the icon's
-# images) into build/release/screenshots/.
+# images) into build/release/screenshots/, once as is and once at device
+# pixel ratio 2 (page-1@2x.png …).
 screenshot: deps release-config
 	cmake --build $(RELEASE_DIR) --target harvela_screenshot
 	xvfb-run -a -s "-screen 0 1280x800x24" $(RELEASE_DIR)/src/ui/harvela_screenshot $(RELEASE_DIR)/screenshots
+	QT_SCALE_FACTOR=2 xvfb-run -a -s "-screen 0 1280x800x24" $(RELEASE_DIR)/src/ui/harvela_screenshot $(RELEASE_DIR)/screenshots
 
 clean:
 	rm -rf build
@@ -49,14 +51,14 @@ install: deps release-config
 	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE_DIR) --prefix "$(PREFIX)"
 
 # Builds the .deb with Debian's hardening flags into build/package/ and
-# checks it with lintian, which fails the target on any error.
+# checks it with lintian, which fails the target on any error or warning.
 package: deps
 	cmake -S . -B $(PACKAGE_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Release -DHARVELA_SANITIZE=OFF -DHARVELA_BUILD_UI=ON -DHARVELA_BUILD_TESTS=OFF -DHARVELA_BUILD_BENCH=OFF \
 	  -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
 	cmake --build $(PACKAGE_DIR) --target harvela harvela_desktop_files
 	cd $(PACKAGE_DIR) && rm -f harvela_*.deb && cpack
-	lintian --fail-on error --info $(PACKAGE_DIR)/harvela_*.deb
+	lintian --fail-on error,warning --info $(PACKAGE_DIR)/harvela_*.deb
 
 # Regenerates the reviewable table data in data/ from the upstream sources and the rules.
 tables: deps

@@ -6,6 +6,8 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <set>
+
 namespace harvela {
 
 namespace {
@@ -69,8 +71,13 @@ QImage drawIconImage(int size)
 
 QIcon programIcon()
 {
-    QIcon icon;
+    std::set<int> sizes;
     for (const int size : kIconSizes) {
+        sizes.insert(size);
+        sizes.insert(2 * size);
+    }
+    QIcon icon;
+    for (const int size : sizes) {
         icon.addPixmap(QPixmap::fromImage(drawIconImage(size)));
     }
     return icon;

@@ -2,9 +2,11 @@
 #pragma once
 
 // The program's icon, drawn in code: a red tile with two white arrows, one
-// each way, for the conversions. drawIconImage draws it at any size; the
-// window carries the kIconSizes images, the desktop's icon theme the
-// kThemeIconSizes images (rendered at build time by harvela_render_icons).
+// each way, for the conversions. drawIconImage draws it at any size. The
+// window's icon carries the kIconSizes images and, so that each stays crisp
+// at a device pixel ratio of 2, images of twice those sizes; the desktop's
+// icon theme gets the kThemeIconSizes images (rendered at build time by
+// harvela_render_icons).
 
 #include <QIcon>
 #include <QImage>

@@ -2,7 +2,9 @@
 // harvela_screenshot <folder>: shows the window as the program does, types a
 // sample amount, puts a sample text into the input box of the other pages and
 // saves one PNG per page (page-1.png … page-4.png) and the icon's images
-// (icon.png) into the folder. Used by `make screenshot` under Xvfb.
+// (icon.png) into the folder. At a device pixel ratio above 1 (for instance
+// QT_SCALE_FACTOR=2) the names say so: page-1@2x.png … icon@2x.png. Used by
+// `make screenshot` under Xvfb.
 
 #include <QApplication>
 #include <QDir>
@@ -55,22 +57,33 @@ QPixmap shotOf(MainWindow& window)
     return shot.isNull() ? window.grab() : shot;
 }
 
-QImage iconSheet()
+// The window's icon at each of its sizes, as the window gets it at this
+// device pixel ratio.
+QImage iconSheet(const QIcon& icon, qreal ratio)
 {
     const int gap = 8;
     int width = gap;
     for (const int size : kIconSizes) {
         width += size + gap;
     }
-    QImage sheet(width, kIconSizes.back() + 2 * gap, QImage::Format_ARGB32);
+    const QSize logical(width, kIconSizes.back() + 2 * gap);
+    QImage sheet(logical * ratio, QImage::Format_ARGB32);
+    sheet.setDevicePixelRatio(ratio);
     sheet.fill(Qt::white);
     QPainter painter(&sheet);
     int left = gap;
     for (const int size : kIconSizes) {
-        painter.drawImage(left, gap + kIconSizes.back() - size, drawIconImage(size));
+        painter.drawPixmap(left, gap + kIconSizes.back() - size,
+                           icon.pixmap(QSize(size, size), ratio));
         left += size + gap;
     }
     return sheet;
+}
+
+// "" at a device pixel ratio of 1, "@2x" at 2.
+QString ratioSuffix(qreal ratio)
+{
+    return ratio > 1 ? QStringLiteral("@%1x").arg(ratio) : QString();
 }
 
 }  // namespace
@@ -109,14 +122,18 @@ int main(int argc, char** argv)
     writeSample(*window, 7, "火星文：把常用汉字换成形近字。");
     writeSample(*window, 5, "URL 编码解码：UTF-8 ⇄ GB2312");
 
+    const qreal ratio = window->devicePixelRatioF();
+    const QString suffix = ratioSuffix(ratio);
     bool saved = true;
     for (int page = 0; page < MainWindow::kPageCount; ++page) {
         window->tabs().setCurrentIndex(page);
         settle(200);
-        const QString path = folder.filePath(QStringLiteral("page-%1.png").arg(page + 1));
+        const QString path = folder.filePath(QStringLiteral("page-%1%2.png").arg(page + 1).arg(suffix));
         saved = shotOf(*window).save(path) && saved;
     }
-    saved = iconSheet().save(folder.filePath(QStringLiteral("icon.png"))) && saved;
+    saved = iconSheet(window->windowIcon(), ratio)
+                .save(folder.filePath(QStringLiteral("icon%1.png").arg(suffix)))
+            && saved;
     std::printf("%s %s\n", saved ? "Saved the pages and the icon into" : "Could not save into",
                 qPrintable(folder.absolutePath()));
     return saved ? 0 : 1;
