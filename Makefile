@@ -8,7 +8,7 @@ FUZZ_DIR    := build/fuzz
 PACKAGE_DIR := build/package
 PREFIX      ?= /usr/local
 
-.PHONY: all deps release-config run test bench tables screenshot fuzz clean install package
+.PHONY: all deps release-config run test bench tables screenshot fuzz clean install uninstall package
 
 all: test
 
@@ -49,6 +49,12 @@ clean:
 install: deps release-config
 	cmake --build $(RELEASE_DIR) --target harvela harvela_desktop_files
 	DESTDIR="$(DESTDIR)" cmake --install $(RELEASE_DIR) --prefix "$(PREFIX)"
+
+# Removes the files the last `make install` put in place (same DESTDIR).
+uninstall:
+	@test -f $(RELEASE_DIR)/install_manifest.txt || { echo "No $(RELEASE_DIR)/install_manifest.txt: nothing was installed from this clone."; exit 1; }
+	sed 's|^|$(DESTDIR)|' $(RELEASE_DIR)/install_manifest.txt | xargs -d '\n' rm -fv --
+	sed -n 's|^\(.*/doc/harvela\)/[^/]*$$|$(DESTDIR)\1|p' $(RELEASE_DIR)/install_manifest.txt | sort -u | xargs -r -d '\n' rmdir --ignore-fail-on-non-empty --
 
 # Builds the .deb with Debian's hardening flags into build/package/ and
 # checks it with lintian, which fails the target on any error or warning.
