@@ -34,7 +34,7 @@ int main(int argc, char** argv)
     }
     QApplication application(argc, argv);
     // Desktops and Wayland compositors match the window to its desktop entry and icon by this id.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.vintrel.Harvela"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(HARVELA_APP_ID));
     harvela::StandardWindowFactory windows;
     harvela::ProgramState state;
     harvela::QtPlatformServices services;

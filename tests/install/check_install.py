@@ -5,7 +5,7 @@ the exact file list, the desktop entry (desktop-file-validate), the AppStream
 metadata (appstreamcli validate --no-net), that every theme icon has the size
 its folder names, and that entry, icon and metadata share one application id.
 
-Usage: check_install.py <build dir> <expected file list>
+Usage: check_install.py <build dir> <expected file list> <application id>
 """
 
 import configparser
@@ -18,7 +18,6 @@ import sys
 import tempfile
 
 PREFIX = '/usr'
-APP_ID = 'example.vintrel.Harvela'
 
 
 def expected_files(path):
@@ -49,7 +48,8 @@ def png_size(path):
 
 
 class Checks:
-    def __init__(self):
+    def __init__(self, app_id):
+        self.app_id = app_id
         self.failures = []
 
     def expect(self, condition, message):
@@ -64,7 +64,7 @@ class Checks:
         self.expect(not extra, f'installed but not in the expected list: {extra}')
 
     def desktop_entry(self, root):
-        entry = root / f'share/applications/{APP_ID}.desktop'
+        entry = root / f'share/applications/{self.app_id}.desktop'
         code, output = run(['desktop-file-validate', str(entry)])
         print(f'desktop-file-validate: exit {code}' + (f'\n{output}' if output else ', no messages'))
         self.expect(code == 0 and not output, f'desktop-file-validate reports:\n{output}')
@@ -72,19 +72,19 @@ class Checks:
         parser.optionxform = str
         parser.read(entry, encoding='utf-8')
         section = parser['Desktop Entry']
-        self.expect(section.get('Icon') == APP_ID, f'desktop entry Icon is {section.get("Icon")}')
+        self.expect(section.get('Icon') == self.app_id, f'desktop entry Icon is {section.get("Icon")}')
         self.expect(section.get('Exec') == 'harvela', f'desktop entry Exec is {section.get("Exec")}')
 
     def metainfo(self, root):
-        metainfo = root / f'share/metainfo/{APP_ID}.metainfo.xml'
+        metainfo = root / f'share/metainfo/{self.app_id}.metainfo.xml'
         code, output = run(['appstreamcli', 'validate', '--no-net', '--pedantic', str(metainfo)])
         print(f'appstreamcli validate --no-net --pedantic: exit {code}\n{output}')
         # Infos and pedantic notes are reported above; errors and warnings fail.
         serious = [line for line in output.splitlines() if re.match(r'[EW]: ', line)]
         self.expect(code == 0 and not serious, f'appstreamcli reports: {serious}')
         text = metainfo.read_text(encoding='utf-8')
-        self.expect(f'<id>{APP_ID}</id>' in text, 'metainfo id differs from the application id')
-        self.expect(f'<launchable type="desktop-id">{APP_ID}.desktop</launchable>' in text,
+        self.expect(f'<id>{self.app_id}</id>' in text, 'metainfo id differs from the application id')
+        self.expect(f'<launchable type="desktop-id">{self.app_id}.desktop</launchable>' in text,
                     'metainfo launchable differs from the desktop entry')
 
     def icons(self, root):
@@ -93,7 +93,7 @@ class Checks:
         for icon in icons:
             match = re.fullmatch(r'(\d+)x(\d+)', icon.parent.parent.name)
             self.expect(match is not None, f'{icon}: folder names no size')
-            self.expect(icon.stem == APP_ID, f'{icon}: not named after the application id')
+            self.expect(icon.stem == self.app_id, f'{icon}: not named after the application id')
             if match:
                 folder_size = (int(match[1]), int(match[2]))
                 self.expect(png_size(icon) == folder_size,
@@ -101,8 +101,8 @@ class Checks:
 
 
 def main():
-    build_dir, expected_path = sys.argv[1:3]
-    checks = Checks()
+    build_dir, expected_path, app_id = sys.argv[1:4]
+    checks = Checks(app_id)
     with tempfile.TemporaryDirectory(prefix='harvela-install-') as destdir:
         root = install(build_dir, destdir)
         checks.file_list(root, expected_files(expected_path))
