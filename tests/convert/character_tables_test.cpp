@@ -154,7 +154,9 @@ TEST(CharacterTables, UserDefinedAreasHoldThemselves)
     }
 }
 
-TEST(CharacterTables, OnlyThreeSimplifiedToTraditionalResultsHaveTwoSources)
+// Three results that the rules share, and 獎, which the Japanese form 奨 shares
+// with the simplified 奖.
+TEST(CharacterTables, OnlyTheseSimplifiedToTraditionalResultsHaveTwoSources)
 {
     std::map<Code, std::set<Code>> sources;
     for (const auto& [source, target] : changes(simplifiedToTraditionalTable())) {
@@ -170,8 +172,54 @@ TEST(CharacterTables, OnlyThreeSimplifiedToTraditionalResultsHaveTwoSources)
         {codeOf("餘"), {codeOf("余"), codeOf("馀")}},
         {codeOf("諮"), {codeOf("咨"), codeOf("谘")}},
         {codeOf("鯰"), {codeOf("鲇"), codeOf("鲶")}},
+        {codeOf("獎"), {codeOf("奖"), codeOf("奨")}},
     };
     EXPECT_EQ(shared, expected);
+}
+
+// Characters that OpenCC does not convert take Unihan's variant only where it
+// is the standard form, and a chain in the data keeps the link that reaches
+// the table's own script.
+TEST(CharacterTables, UnihanVariantsAndChainsGiveStandardForms)
+{
+    struct Case {
+        const char* name;
+        const CodeTable& table;
+        const char* source;
+        const char* target;
+    };
+    const CodeTable& toTraditional = simplifiedToTraditionalTable();
+    const CodeTable& toSimplified = traditionalToSimplifiedTable();
+    const Case cases[] = {
+        {"to traditional", toTraditional, "彝", "彝"},  // 彞 is a variant, not the traditional form
+        {"to traditional", toTraditional, "鼗", "鼗"},  // its own traditional form
+        {"to traditional", toTraditional, "埯", "埯"},  // 垵 is another character
+        {"to traditional", toTraditional, "奨", "獎"},  // the standard form (AA84), not 奬
+        {"to traditional", toTraditional, "吣", "唚"},
+        {"to traditional", toTraditional, "岙", "嶴"},
+        {"to traditional", toTraditional, "漤", "灠"},
+        {"to traditional", toTraditional, "褝", "襌"},
+        {"to traditional", toTraditional, "苎", "苧"},
+        {"to traditional", toTraditional, "苧", "苧"},
+        {"to simplified", toSimplified, "苧", "苎"},  // 苧麻 -> 苎麻
+        {"to simplified", toSimplified, "薴", "薴"},  // 薴 -> 苧 would be changed again
+        {"to simplified", toSimplified, "垵", "垵"},
+        {"to simplified", toSimplified, "戠", "戠"},  // a character of its own, not 只
+        {"to simplified", toSimplified, "唚", "吣"},
+        {"to simplified", toSimplified, "嶴", "岙"},
+        {"to simplified", toSimplified, "灠", "漤"},
+        {"to simplified", toSimplified, "彞", "彝"},
+        {"to simplified", toSimplified, "鞀", "鼗"},
+        {"to simplified", toSimplified, "奨", "奖"},
+        {"to simplified", toSimplified, "総", "总"},  // Japanese forms
+        {"to simplified", toSimplified, "戯", "戏"},
+        {"to simplified", toSimplified, "鼈", "鳖"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(lookUp(c.table, codeOf(c.source)), codeOf(c.target))
+            << c.name << ": " << c.source << " -> " << c.target;
+    }
+    EXPECT_EQ(codeOf("獎"), 0xAA84u);
 }
 
 TEST(CharacterTables, SimplifiedToTraditionalFixedForms)
