@@ -271,7 +271,8 @@ def build_tables(scratch):
                       opencc_traditional_form)])
     to_traditional = apply_rules(to_traditional, rules[TO_TRADITIONAL])
     to_traditional = settle_chains(to_traditional, rules[TO_TRADITIONAL])
-    unihan_sources = {code for code in to_traditional if gbk.character_of(code) not in st}
+    unihan_sources = {code for code in to_traditional
+                      if gbk.character_of(code) not in st and code not in rules[TO_TRADITIONAL]}
     to_traditional = resolve_shared_results(to_traditional, rules[TO_TRADITIONAL], reverse_data,
                                             unihan_sources)
 
