@@ -182,44 +182,21 @@ TEST(CharacterTables, OnlyTheseSimplifiedToTraditionalResultsHaveTwoSources)
 // the table's own script.
 TEST(CharacterTables, UnihanVariantsAndChainsGiveStandardForms)
 {
-    struct Case {
-        const char* name;
-        const CodeTable& table;
-        const char* source;
-        const char* target;
-    };
-    const CodeTable& toTraditional = simplifiedToTraditionalTable();
-    const CodeTable& toSimplified = traditionalToSimplifiedTable();
-    const Case cases[] = {
-        {"to traditional", toTraditional, "彝", "彝"},  // 彞 is a variant, not the traditional form
-        {"to traditional", toTraditional, "鼗", "鼗"},  // its own traditional form
-        {"to traditional", toTraditional, "埯", "埯"},  // 垵 is another character
-        {"to traditional", toTraditional, "奨", "獎"},  // the standard form (AA84), not 奬
-        {"to traditional", toTraditional, "吣", "唚"},
-        {"to traditional", toTraditional, "岙", "嶴"},
-        {"to traditional", toTraditional, "漤", "灠"},
-        {"to traditional", toTraditional, "褝", "襌"},
-        {"to traditional", toTraditional, "苎", "苧"},
-        {"to traditional", toTraditional, "苧", "苧"},
-        {"to simplified", toSimplified, "苧", "苎"},  // 苧麻 -> 苎麻
-        {"to simplified", toSimplified, "薴", "薴"},  // 薴 -> 苧 would be changed again
-        {"to simplified", toSimplified, "垵", "垵"},
-        {"to simplified", toSimplified, "戠", "戠"},  // a character of its own, not 只
-        {"to simplified", toSimplified, "唚", "吣"},
-        {"to simplified", toSimplified, "嶴", "岙"},
-        {"to simplified", toSimplified, "灠", "漤"},
-        {"to simplified", toSimplified, "彞", "彝"},
-        {"to simplified", toSimplified, "鞀", "鼗"},
-        {"to simplified", toSimplified, "奨", "奖"},
-        {"to simplified", toSimplified, "総", "总"},  // Japanese forms
-        {"to simplified", toSimplified, "戯", "戏"},
-        {"to simplified", toSimplified, "鼈", "鳖"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(lookUp(c.table, codeOf(c.source)), codeOf(c.target))
-            << c.name << ": " << c.source << " -> " << c.target;
-    }
+    expectPairs(simplifiedToTraditionalTable(),
+                {{"彝", "彝"},   // 彞 is a variant, not the traditional form
+                 {"鼗", "鼗"},   // its own traditional form
+                 {"埯", "埯"},   // 垵 is another character
+                 {"奨", "獎"},   // the standard form, not 奬
+                 {"吣", "唚"}, {"岙", "嶴"}, {"漤", "灠"}, {"褝", "襌"},
+                 {"苎", "苧"}, {"苧", "苧"}});
     EXPECT_EQ(codeOf("獎"), 0xAA84u);
+    expectPairs(traditionalToSimplifiedTable(),
+                {{"苧", "苎"},   // 苧麻 -> 苎麻
+                 {"薴", "薴"},   // 薴 -> 苧 would be changed again
+                 {"垵", "垵"},
+                 {"戠", "戠"},   // a character of its own, not 只
+                 {"唚", "吣"}, {"嶴", "岙"}, {"灠", "漤"}, {"彞", "彝"}, {"鞀", "鼗"},
+                 {"奨", "奖"}, {"総", "总"}, {"戯", "戏"}, {"鼈", "鳖"}});  // Japanese forms
 }
 
 TEST(CharacterTables, SimplifiedToTraditionalFixedForms)
