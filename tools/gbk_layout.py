@@ -10,6 +10,7 @@ import pathlib
 import re
 
 UNIHAN_VARIANTS = pathlib.Path('/usr/share/unicode/Unihan_Variants.txt.bz2')
+UNIHAN_OTHER_MAPPINGS = pathlib.Path('/usr/share/unicode/Unihan_OtherMappings.txt.bz2')
 
 LEADS = range(0x81, 0xFF)
 TRAILS = [*range(0x40, 0x7F), *range(0x80, 0xFF)]
@@ -112,7 +113,7 @@ def parse_mapping(text, name):
     return changes
 
 
-# ---- Unihan variants
+# ---- Unihan
 
 def read_unihan(fields, path=UNIHAN_VARIANTS):
     """{field: {character: [variants in the order listed]}} for the given
@@ -128,3 +129,17 @@ def read_unihan(fields, path=UNIHAN_VARIANTS):
                 variants[field][chr(int(point[2:], 16))] = [
                     chr(int(item.split('<')[0][2:], 16)) for item in value.split()]
     return variants
+
+
+def read_unihan_sets(fields, path=UNIHAN_OTHER_MAPPINGS):
+    """{field: set of characters that have a value for it}, for the given
+    fields of one Unihan file (by default the mappings to other standards)."""
+    members = {field: set() for field in fields}
+    with bz2.open(path, 'rt', encoding='utf-8') as lines:
+        for line in lines:
+            if line.startswith('#') or not line.strip():
+                continue
+            point, field, _ = line.split('\t', 2)
+            if field in members:
+                members[field].add(chr(int(point[2:], 16)))
+    return members

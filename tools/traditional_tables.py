@@ -8,7 +8,9 @@ Sources:
     traditional, TSCharacters for traditional to simplified, and JPVariants,
     read backwards, for Japanese forms of traditional characters.
   - Unihan's kTraditionalVariant and kSimplifiedVariant (Debian package
-    unicode-data), where OpenCC has no entry for a character.
+    unicode-data), where OpenCC has no entry for a character, kept only where
+    the target is the standard form (see standard_unihan_pair; Unihan's
+    kBigFive and kTGH tell the standard character sets).
   - data/traditional-rules.txt, whose pairs win over both.
 
 Writes data/simplified-to-traditional.txt and data/traditional-to-simplified.txt:
@@ -130,6 +132,37 @@ def data_mapping(table, lookups):
     return changes
 
 
+def standard_unihan_pair(table, source, target, standard_sets):
+    """Whether Unihan's variant pair source -> target gives the standard form
+    for the table. standard_sets: {'kBigFive': Big5's characters, 'kTGH': the
+    Table of General Standard Chinese Characters}. A character of that table is
+    a standard simplified character in its own right: it is never the
+    traditional form of another, and it is not simplified further. A
+    traditional form must be a Big5 character; a simplified form must be in
+    the table."""
+    big5, general = standard_sets['kBigFive'], standard_sets['kTGH']
+    if table == TO_TRADITIONAL:
+        return target in big5 and target not in general
+    return target in general and source not in general
+
+
+def unihan_lookup(table, variants, standard_sets, standard_form=lambda character: character):
+    """A lookup (character -> candidates or None) on one Unihan variant field
+    that offers only standard targets. A character that Unihan lists among its
+    own variants is standard itself and stays. standard_form maps a variant to
+    the form it is written in before it is judged."""
+    def lookup(character):
+        listed = variants.get(character)
+        if listed is None:
+            return None
+        if character in listed:
+            return [character]
+        standard = [form for form in map(standard_form, listed)
+                    if standard_unihan_pair(table, character, form, standard_sets)]
+        return standard or None
+    return lookup
+
+
 # ---- building the tables
 
 def apply_rules(changes, rules):
@@ -142,17 +175,20 @@ def apply_rules(changes, rules):
     return merged
 
 
-def settle_chains(changes, rules):
-    """A code that the table produces holds itself. In a chain a -> b -> c,
-    where b -> c comes from the data, b holds itself; where b -> c is a rule,
-    a follows it and becomes c."""
+def settle_chains(changes, rules, later_link_wins=False):
+    """A code that the table produces holds itself. In a chain a -> b -> c
+    where b -> c is a rule, a follows it and becomes c. Where b -> c comes from
+    the data, one link goes: by default the later one (b holds itself: b is
+    already the kind of character the table writes); with later_link_wins the
+    earlier one, unless it is a rule (a holds itself: b is not yet the kind of
+    character the table writes, so a -> b converts nothing)."""
     while True:
         chained = [(source, target) for source, target in changes.items() if target in changes]
         if not chained:
             return changes
         for source, target in chained:
             if target not in rules:
-                changes.pop(target, None)
+                changes.pop(source if later_link_wins and source not in rules else target, None)
             elif source in rules:
                 raise GenerationError(f'rules chain {gbk.display_of(source)} -> '
                                       f'{gbk.display_of(target)} -> {gbk.display_of(rules[target])}')
@@ -162,26 +198,36 @@ def settle_chains(changes, rules):
                 changes[source] = rules[target]
 
 
-def resolve_shared_results(changes, rules, reverse):
+def sharing_sources(group, rules, unihan_sources):
+    """The sources of one result that may keep it together: two or more rule
+    sources; or one source from OpenCC or a rule with the Unihan sources beside
+    it (forms of one character, as 奖 and the Japanese 奨 are of 獎). Empty if
+    none."""
+    ruled = {s for s in group if s in rules}
+    if len(ruled) >= 2:
+        return ruled
+    others = [s for s in group if s not in unihan_sources or s in rules]
+    return set(group) if len(others) == 1 else set()
+
+
+def resolve_shared_results(changes, rules, reverse, unihan_sources=frozenset()):
     """Simplified to traditional: a result with several sources keeps one, and
-    the others hold themselves. Results that two rules share keep their rule
-    sources. Otherwise the winner is, in this order: a rule source, a GB 2312
-    character, the source the traditional-to-simplified data maps the result
-    back to, the lowest code."""
+    the others hold themselves, unless the sources may share it (see
+    sharing_sources). Otherwise the winner is, in this order: a rule source, a
+    GB 2312 character, the source the traditional-to-simplified data maps the
+    result back to, the lowest code. unihan_sources: the codes whose change
+    comes from Unihan."""
     sources = collections.defaultdict(list)
     for source, target in changes.items():
         sources[target].append(source)
     for target, group in sources.items():
         if len(group) < 2:
             continue
-        ruled = [s for s in group if s in rules]
-        if len(ruled) >= 2:
-            keep = set(ruled)
-        else:
-            keep = {min(group, key=lambda s: (s not in rules,
-                                              gbk.region(s) != 'gb2312',
-                                              reverse.get(target) != s,
-                                              s))}
+        keep = sharing_sources(group, rules, unihan_sources) or {
+            min(group, key=lambda s: (s not in rules,
+                                      gbk.region(s) != 'gb2312',
+                                      reverse.get(target) != s,
+                                      s))}
         for source in group:
             if source not in keep:
                 del changes[source]
@@ -193,7 +239,16 @@ def build_tables(scratch):
     ts = read_opencc('TSCharacters', scratch)
     japanese_forms = reversed_entries(read_opencc('JPVariants', scratch))
     unihan = gbk.read_unihan(['kTraditionalVariant', 'kSimplifiedVariant'])
+    standard_sets = gbk.read_unihan_sets(['kBigFive', 'kTGH'])
     rules = read_rules(RULES)
+    st_results = {value for values in st.values() for value in values}
+
+    def opencc_traditional_form(character):
+        # A traditional variant that OpenCC simplifies but never writes, such
+        # as 奬, is written in OpenCC's form for its simplified character (獎).
+        if character in st_results or character not in ts or ts[character][0] not in st:
+            return character
+        return st[ts[character][0]][0]
 
     def japanese_form_to_simplified(character):
         # A Japanese form goes through its traditional character(s).
@@ -203,23 +258,31 @@ def build_tables(scratch):
         return None
 
     to_simplified = data_mapping(TO_SIMPLIFIED, [
-        ts.get, unihan['kSimplifiedVariant'].get, japanese_form_to_simplified])
+        ts.get,
+        unihan_lookup(TO_SIMPLIFIED, unihan['kSimplifiedVariant'], standard_sets),
+        japanese_form_to_simplified])
     to_simplified = settle_chains(apply_rules(to_simplified, rules[TO_SIMPLIFIED]),
-                                  rules[TO_SIMPLIFIED])
+                                  rules[TO_SIMPLIFIED], later_link_wins=True)
 
     reverse_data = data_mapping(TO_SIMPLIFIED, [ts.get])
-    to_traditional = data_mapping(TO_TRADITIONAL, [st.get, unihan['kTraditionalVariant'].get])
+    to_traditional = data_mapping(TO_TRADITIONAL, [
+        st.get,
+        unihan_lookup(TO_TRADITIONAL, unihan['kTraditionalVariant'], standard_sets,
+                      opencc_traditional_form)])
     to_traditional = apply_rules(to_traditional, rules[TO_TRADITIONAL])
     to_traditional = settle_chains(to_traditional, rules[TO_TRADITIONAL])
-    to_traditional = resolve_shared_results(to_traditional, rules[TO_TRADITIONAL], reverse_data)
+    unihan_sources = {code for code in to_traditional
+                      if gbk.character_of(code) not in st and code not in rules[TO_TRADITIONAL]}
+    to_traditional = resolve_shared_results(to_traditional, rules[TO_TRADITIONAL], reverse_data,
+                                            unihan_sources)
 
     tables = {TO_TRADITIONAL: to_traditional, TO_SIMPLIFIED: to_simplified}
     for name, changes in tables.items():
-        check_invariants(name, changes, rules[name])
+        check_invariants(name, changes, rules[name], unihan_sources)
     return tables
 
 
-def check_invariants(name, changes, rules):
+def check_invariants(name, changes, rules, unihan_sources=frozenset()):
     for source, target in rules.items():
         if changes.get(source, source) != target:
             raise GenerationError(f'{name}: rule {gbk.display_of(source)} -> '
@@ -235,11 +298,12 @@ def check_invariants(name, changes, rules):
         if 0 in target.to_bytes(2, 'big'):
             raise GenerationError(f'{name}: {source:04X} maps to a zero byte')
     if name == TO_TRADITIONAL:
-        ruled_targets = collections.Counter(t for s, t in rules.items() if s != t)
-        results = collections.Counter(changes.values())
-        for target, count in results.items():
-            if count > 1 and ruled_targets[target] < 2:
-                raise GenerationError(f'{name}: {gbk.display_of(target)} has {count} sources')
+        sources = collections.defaultdict(list)
+        for source, target in changes.items():
+            sources[target].append(source)
+        for target, group in sources.items():
+            if len(group) > 1 and sharing_sources(group, rules, unihan_sources) != set(group):
+                raise GenerationError(f'{name}: {gbk.display_of(target)} has {len(group)} sources')
 
 
 # ---- output

@@ -154,7 +154,9 @@ TEST(CharacterTables, UserDefinedAreasHoldThemselves)
     }
 }
 
-TEST(CharacterTables, OnlyThreeSimplifiedToTraditionalResultsHaveTwoSources)
+// Three results that the rules share, and 獎, which the Japanese form 奨 shares
+// with the simplified 奖.
+TEST(CharacterTables, OnlyTheseSimplifiedToTraditionalResultsHaveTwoSources)
 {
     std::map<Code, std::set<Code>> sources;
     for (const auto& [source, target] : changes(simplifiedToTraditionalTable())) {
@@ -170,8 +172,31 @@ TEST(CharacterTables, OnlyThreeSimplifiedToTraditionalResultsHaveTwoSources)
         {codeOf("餘"), {codeOf("余"), codeOf("馀")}},
         {codeOf("諮"), {codeOf("咨"), codeOf("谘")}},
         {codeOf("鯰"), {codeOf("鲇"), codeOf("鲶")}},
+        {codeOf("獎"), {codeOf("奖"), codeOf("奨")}},
     };
     EXPECT_EQ(shared, expected);
+}
+
+// Characters that OpenCC does not convert take Unihan's variant only where it
+// is the standard form, and a chain in the data keeps the link that reaches
+// the table's own script.
+TEST(CharacterTables, UnihanVariantsAndChainsGiveStandardForms)
+{
+    expectPairs(simplifiedToTraditionalTable(),
+                {{"彝", "彝"},   // 彞 is a variant, not the traditional form
+                 {"鼗", "鼗"},   // its own traditional form
+                 {"埯", "埯"},   // 垵 is another character
+                 {"奨", "獎"},   // the standard form, not 奬
+                 {"吣", "唚"}, {"岙", "嶴"}, {"漤", "灠"}, {"褝", "襌"},
+                 {"苎", "苧"}, {"苧", "苧"}});
+    EXPECT_EQ(codeOf("獎"), 0xAA84u);
+    expectPairs(traditionalToSimplifiedTable(),
+                {{"苧", "苎"},   // 苧麻 -> 苎麻
+                 {"薴", "薴"},   // 薴 -> 苧 would be changed again
+                 {"垵", "垵"},
+                 {"戠", "戠"},   // a character of its own, not 只
+                 {"唚", "吣"}, {"嶴", "岙"}, {"灠", "漤"}, {"彞", "彝"}, {"鞀", "鼗"},
+                 {"奨", "奖"}, {"総", "总"}, {"戯", "戏"}, {"鼈", "鳖"}});  // Japanese forms
 }
 
 TEST(CharacterTables, SimplifiedToTraditionalFixedForms)

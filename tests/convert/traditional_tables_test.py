@@ -25,6 +25,16 @@ class SettleChains(unittest.TestCase):
         # 苎 -> 苧 -> 薴, all from the data: 苧 keeps itself.
         self.assertEqual(generator.settle_chains(pairs('苎苧', '苧薴'), {}), pairs('苎苧'))
 
+    def test_to_simplified_the_later_link_wins_and_the_first_source_holds_itself(self):
+        # 薴 -> 苧 -> 苎, all from the data: 苧 is the traditional form of 苎.
+        self.assertEqual(generator.settle_chains(pairs('薴苧', '苧苎'), {}, later_link_wins=True),
+                         pairs('苧苎'))
+
+    def test_a_ruled_first_link_wins_even_where_the_later_link_would(self):
+        rules = pairs('薴苧')
+        self.assertEqual(generator.settle_chains(pairs('薴苧', '苧苎'), rules, later_link_wins=True),
+                         pairs('薴苧'))
+
     def test_a_source_follows_a_rule_at_the_end_of_its_chain(self):
         rules = pairs('鲶鲇')
         self.assertEqual(generator.settle_chains(pairs('鯰鲶', '鲶鲇'), rules), pairs('鯰鲇', '鲶鲇'))
@@ -60,6 +70,61 @@ class ResolveSharedResults(unittest.TestCase):
         changes = pairs('緼縕', '缊縕')
         self.assertEqual(self.resolve(changes, reverse=pairs('縕缊')), pairs('缊縕'))
         self.assertEqual(self.resolve(changes), pairs('緼縕'))  # else the lowest code
+
+
+    def test_unihan_sources_share_the_result_of_one_opencc_source(self):
+        # 奖 comes from OpenCC, 奨 from Unihan: both keep 獎.
+        changes = pairs('奨獎', '奖獎')
+        self.assertEqual(generator.resolve_shared_results(dict(changes), {}, {}, {code('奨')}),
+                         changes)
+
+    def test_two_opencc_sources_or_two_unihan_sources_do_not_share(self):
+        changes = pairs('缐線', '线線')
+        for unihan in [set(), {code('缐'), code('线')}]:
+            with self.subTest(unihan=unihan):
+                self.assertEqual(generator.resolve_shared_results(dict(changes), {}, {}, unihan),
+                                 pairs('线線'))
+
+
+class UnihanStandardTargets(unittest.TestCase):
+    # A small stand-in for Unihan's character sets: Big5 holds the traditional
+    # characters (and 彝, 垵, which traditional text writes as they are); the
+    # General Standard table holds the simplified standard characters.
+    SETS = {'kBigFive': set('彝垵唚獎只戠鞀'), 'kTGH': set('彝埯垵吣奖只鼗')}
+
+    def test_which_pairs_give_the_standard_form(self):
+        cases = [
+            (generator.TO_TRADITIONAL, '吣唚', True),
+            (generator.TO_TRADITIONAL, '彝彞', False),   # the target is not in Big5
+            (generator.TO_TRADITIONAL, '埯垵', False),   # 垵 is a standard simplified character
+            (generator.TO_TRADITIONAL, '奨奬', False),   # not in Big5
+            (generator.TO_TRADITIONAL, '奨獎', True),
+            (generator.TO_SIMPLIFIED, '唚吣', True),
+            (generator.TO_SIMPLIFIED, '彞彝', True),
+            (generator.TO_SIMPLIFIED, '垵埯', False),    # the source is standard itself
+            (generator.TO_SIMPLIFIED, '襌褝', False),    # the target is not standard
+        ]
+        for table, pair, expected in cases:
+            with self.subTest(table=table, pair=pair):
+                self.assertEqual(generator.standard_unihan_pair(table, pair[0], pair[1], self.SETS),
+                                 expected)
+
+    def test_lookup_offers_only_standard_targets(self):
+        to_traditional = generator.unihan_lookup(
+            generator.TO_TRADITIONAL, {'吣': ['唚'], '彝': ['彞'], '鼗': ['鞀', '鼗']}, self.SETS)
+        self.assertEqual(to_traditional('吣'), ['唚'])
+        self.assertIsNone(to_traditional('彝'))         # the next source decides
+        self.assertEqual(to_traditional('鼗'), ['鼗'])  # listed as its own variant: it stays
+        self.assertIsNone(to_traditional('一'))         # Unihan does not know it
+        to_simplified = generator.unihan_lookup(
+            generator.TO_SIMPLIFIED, {'戠': ['只', '戠'], '垵': ['埯']}, self.SETS)
+        self.assertEqual(to_simplified('戠'), ['戠'])
+        self.assertIsNone(to_simplified('垵'))
+
+    def test_a_target_is_judged_in_the_form_it_is_written_in(self):
+        lookup = generator.unihan_lookup(generator.TO_TRADITIONAL, {'奨': ['奬']}, self.SETS,
+                                         standard_form={'奬': '獎'}.get)
+        self.assertEqual(lookup('奨'), ['獎'])
 
 
 class MappingFiles(unittest.TestCase):
