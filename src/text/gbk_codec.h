@@ -8,7 +8,9 @@
 // gives every other Unicode character a four-byte code. So nothing the user
 // types or pastes is lost or turned into "?": the program's conversions pass
 // such four-byte codes through unchanged, and they come back out as the
-// same characters.
+// same characters. Every Unicode scalar value from U+0001 to U+10FFFF survives
+// utf8ToGbk followed by gbkToUtf8, including the few private-use characters
+// that the C library's GB18030 has no code for (the codec codes those itself).
 
 #include <cstddef>
 #include <optional>
@@ -20,13 +22,17 @@
 namespace harvela {
 
 // The Unicode form of GBK bytes. A byte sequence that stands for no character
-// shows as one U+FFFD: a lead byte together with its following byte when that
-// byte is not ASCII, the lead byte alone otherwise (so an ASCII character
-// after a broken lead byte is still shown).
+// shows as one U+FFFD: a four-byte code that stands for nothing as a whole; a
+// lead byte together with its following byte when that byte is not ASCII; the
+// lead byte alone otherwise (so an ASCII character after a broken lead byte is
+// still shown).
 std::string gbkToUtf8(std::string_view gbk);
 
-// The GBK (GB18030) form of UTF-8 text. Malformed UTF-8 bytes each become the
-// code of U+FFFD; U+0000, which no text can hold, is left out.
+// The GBK (GB18030) form of UTF-8 text. Each malformed piece of UTF-8 becomes
+// one code of U+FFFD, a piece being what Unicode calls a maximal subpart: the
+// longest start of a well-formed sequence, or else a single byte (so "E4 B8"
+// cut off by "A" is one, an encoded surrogate "ED A0 80" is three). U+0000,
+// which no text can hold, is left out.
 Text utf8ToGbk(std::string_view utf8);
 
 // The strict form of utf8ToGbk, for whole files: valid UTF-8 becomes its
