@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -51,36 +53,92 @@ TEST(GbkCodecTest, EveryCharacterSurvivesEncodingAndDecoding)
     EXPECT_EQ(utf8ToGbk(decoded), encoded);
 }
 
-// Whether the C library's own converter takes the whole input.
-bool libraryConverts(const char* to, const char* from, std::string_view input)
+// The C library's own conversion of the whole input in one call, or nothing
+// when it refuses any of it.
+std::optional<std::string> libraryConversion(const char* to, const char* from, std::string_view input)
 {
     const iconv_t descriptor = iconv_open(to, from);
     char* in = const_cast<char*>(input.data());
     std::size_t inLeft = input.size();
-    char buffer[16];
-    char* out = buffer;
-    std::size_t outLeft = sizeof buffer;
+    std::string output(input.size() * 2 + 16, '\0');
+    char* out = output.data();
+    std::size_t outLeft = output.size();
     const bool converted = iconv(descriptor, &in, &inLeft, &out, &outLeft) != static_cast<std::size_t>(-1);
     iconv_close(descriptor);
-    return converted;
+    if (!converted) {
+        return std::nullopt;
+    }
+    output.resize(output.size() - outLeft);
+    return output;
+}
+
+bool libraryConverts(const char* to, const char* from, std::string_view input)
+{
+    return libraryConversion(to, from, input).has_value();
+}
+
+// The private-use characters the library has no code for, and theirs.
+const struct {
+    const char* utf8;
+    std::string_view code;
+} kPrivateUseCodes[] = {
+    {"\uE78D", "\x84\x31\x82\x36"}, {"\uE78E", "\x84\x31\x82\x37"}, {"\uE78F", "\x84\x31\x82\x38"},
+    {"\uE790", "\x84\x31\x82\x39"}, {"\uE791", "\x84\x31\x83\x30"}, {"\uE792", "\x84\x31\x83\x31"},
+    {"\uE793", "\x84\x31\x83\x32"}, {"\uE794", "\x84\x31\x83\x33"}, {"\uE795", "\x84\x31\x83\x34"},
+    {"\uE796", "\x84\x31\x83\x35"}, {"\uE81E", "\x82\x35\x90\x37"}, {"\uE826", "\x82\x35\x90\x38"},
+    {"\uE82B", "\x82\x35\x90\x39"}, {"\uE82C", "\x82\x35\x91\x30"}, {"\uE832", "\x82\x35\x91\x31"},
+    {"\uE843", "\x82\x35\x91\x32"}, {"\uE854", "\x82\x35\x91\x33"}, {"\uE864", "\x82\x35\x91\x34"},
+    {"\uE816", "\x84\x31\xA5\x30"}, {"\uE817", "\x84\x31\xA5\x31"}, {"\uE818", "\x84\x31\xA5\x32"},
+    {"\uE831", "\x84\x31\xA5\x33"}, {"\uE83B", "\x84\x31\xA5\x34"}, {"\uE855", "\x84\x31\xA5\x35"},
+};
+
+// The four-byte code at a place in the linear sequence that starts at 81308130.
+std::string fourByteCode(unsigned index)
+{
+    return pair(0x81 + index / 12600, 0x30 + index / 1260 % 10) + pair(0x81 + index / 10 % 126, 0x30 + index % 10);
+}
+
+// Every character the library codes gets the library's code, and every code
+// the library decodes gives the library's character.
+TEST(GbkCodecTest, TheLibrarysMappingIsKeptWhole)
+{
+    std::string every = everyCharacterUtf8();
+    for (const auto& missing : kPrivateUseCodes) {
+        every.erase(every.find(missing.utf8), std::string_view(missing.utf8).size());
+    }
+    std::erase(every, '\0');
+    const std::optional<std::string> encoded = libraryConversion("GB18030", "UTF-8", every);
+    ASSERT_TRUE(encoded.has_value());
+    EXPECT_TRUE(utf8ToGbk(every).bytes() == *encoded);
+
+    std::string codes;
+    for (int lead = 0x81; lead <= 0xFE; ++lead) {
+        for (int trail = 0x40; trail <= 0xFE; ++trail) {
+            if (trail != 0x7F) {
+                codes += pair(lead, trail);
+            }
+        }
+    }
+    // Four-byte codes: those of U+0080 to U+FFFF but the ones the library
+    // freed for the private-use characters, and those of U+10000 on.
+    for (unsigned index = 0; index < 39420; ++index) {
+        const std::string code = fourByteCode(index);
+        if (std::none_of(std::begin(kPrivateUseCodes), std::end(kPrivateUseCodes),
+                         [&code](const auto& p) { return p.code == code; })) {
+            codes += code;
+        }
+    }
+    for (unsigned index = 189000; index < 189000 + 0x100000; ++index) {
+        codes += fourByteCode(index);
+    }
+    const std::optional<std::string> decoded = libraryConversion("UTF-8", "GB18030", codes);
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ(firstDifference(*decoded, gbkToUtf8(codes)), "");
 }
 
 TEST(GbkCodecTest, PrivateUseCharactersTheLibraryLacksHaveTheirOwnCodes)
 {
-    const struct {
-        const char* utf8;
-        std::string_view code;
-    } cases[] = {
-        {"\uE78D", "\x84\x31\x82\x36"}, {"\uE78E", "\x84\x31\x82\x37"}, {"\uE78F", "\x84\x31\x82\x38"},
-        {"\uE790", "\x84\x31\x82\x39"}, {"\uE791", "\x84\x31\x83\x30"}, {"\uE792", "\x84\x31\x83\x31"},
-        {"\uE793", "\x84\x31\x83\x32"}, {"\uE794", "\x84\x31\x83\x33"}, {"\uE795", "\x84\x31\x83\x34"},
-        {"\uE796", "\x84\x31\x83\x35"}, {"\uE81E", "\x82\x35\x90\x37"}, {"\uE826", "\x82\x35\x90\x38"},
-        {"\uE82B", "\x82\x35\x90\x39"}, {"\uE82C", "\x82\x35\x91\x30"}, {"\uE832", "\x82\x35\x91\x31"},
-        {"\uE843", "\x82\x35\x91\x32"}, {"\uE854", "\x82\x35\x91\x33"}, {"\uE864", "\x82\x35\x91\x34"},
-        {"\uE816", "\x84\x31\xA5\x30"}, {"\uE817", "\x84\x31\xA5\x31"}, {"\uE818", "\x84\x31\xA5\x32"},
-        {"\uE831", "\x84\x31\xA5\x33"}, {"\uE83B", "\x84\x31\xA5\x34"}, {"\uE855", "\x84\x31\xA5\x35"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& c : kPrivateUseCodes) {
         // Codes beside the library's, never in place of one of its mappings.
         EXPECT_FALSE(libraryConverts("GB18030", "UTF-8", c.utf8)) << c.utf8;
         EXPECT_FALSE(libraryConverts("UTF-8", "GB18030", c.code)) << c.utf8;
