@@ -207,7 +207,7 @@ void pasteConvertShowInWindow(benchmark::State& state)
         state.SkipWithError("the output box does not show the same result every time");
     }
 }
-BENCHMARK(pasteConvertShowInWindow)->DenseRange(2, 4)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(pasteConvertShowInWindow)->DenseRange(2, 4)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 // Two bare QPlainTextEdits like the page's boxes, set to the page's input and
 // its result.
@@ -236,7 +236,7 @@ void pasteShowInBareEdits(benchmark::State& state)
         QCoreApplication::processEvents();
     }
 }
-BENCHMARK(pasteShowInBareEdits)->DenseRange(2, 4)->Iterations(3)->Unit(benchmark::kMillisecond);
+BENCHMARK(pasteShowInBareEdits)->DenseRange(2, 4)->Iterations(5)->Unit(benchmark::kMillisecond);
 
 void copyInWindow(benchmark::State& state)
 {
@@ -334,8 +334,8 @@ int main(int argc, char** argv)
     reporter.printRatio("harvelaWindowShown", "bareTabWindowShown");
     reporter.printRatio("keystrokesInAmountBox", "keystrokesInBareLineEdit");
     for (const char* page : {"/2", "/3", "/4"}) {
-        reporter.printRatio(std::string("pasteConvertShowInWindow") + page + "/iterations:3",
-                            std::string("pasteShowInBareEdits") + page + "/iterations:3");
+        reporter.printRatio(std::string("pasteConvertShowInWindow") + page + "/iterations:5",
+                            std::string("pasteShowInBareEdits") + page + "/iterations:5");
     }
     for (const char* page : {"/2", "/3", "/4"}) {
         reporter.printRatio(std::string("copyInWindow") + page + "/iterations:5",

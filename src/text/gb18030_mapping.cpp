@@ -217,11 +217,8 @@ char32_t Mapping::fourByte(unsigned char b1, unsigned char b2, unsigned char b3,
     return 0;
 }
 
-Code Mapping::code(char32_t scalar) const
+Code Mapping::supplementaryCode(char32_t scalar) const
 {
-    if (scalar <= 0xFFFF) {
-        return bmpCode_[scalar];
-    }
     if (scalar > 0x10FFFF) {
         return 0;
     }

@@ -28,11 +28,12 @@ public:
     // 30-39), or 0 where it stands for nothing.
     char32_t fourByte(unsigned char b1, unsigned char b2, unsigned char b3, unsigned char b4) const;
     // The code of a scalar value from U+0001 up, or 0 where there is none.
-    Code code(char32_t scalar) const;
+    Code code(char32_t scalar) const { return scalar <= 0xFFFF ? bmpCode_[scalar] : supplementaryCode(scalar); }
 
 private:
     friend const Mapping& mapping();
     Mapping();
+    Code supplementaryCode(char32_t scalar) const;
 
     static constexpr int kTrails = 0xFF - 0x40;  // 40-FE, 7F included
     // The four-byte codes from 81308130 on, in their linear order: those of
