@@ -300,7 +300,7 @@ public:
     {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+                times_[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
             }
         }
         ConsoleReporter::ReportRuns(runs);
@@ -310,13 +310,20 @@ public:
     {
         const auto m = times_.find(measured);
         const auto b = times_.find(baseline);
-        if (m != times_.end() && b != times_.end() && b->second > 0) {
-            std::printf("%s / %s = %.2f\n", measured.c_str(), baseline.c_str(), m->second / b->second);
+        if (m != times_.end() && b != times_.end() && b->second.real > 0 && b->second.cpu > 0) {
+            std::printf("%s / %s = %.2f (CPU time: %.2f)\n", measured.c_str(), baseline.c_str(),
+                        m->second.real / b->second.real, m->second.cpu / b->second.cpu);
         }
     }
 
 private:
-    std::map<std::string, double> times_;
+    // Wall time, and the CPU time of the one thread, which other programs on
+    // a busy machine disturb less.
+    struct Times {
+        double real;
+        double cpu;
+    };
+    std::map<std::string, Times> times_;
 };
 
 }  // namespace

@@ -139,6 +139,18 @@ std::optional<std::size_t> encode(std::string_view utf8, Output& output, bool st
             ++at;
             continue;
         }
+        if (first >= 0xE1 && first <= 0xEF && first != 0xED && at + 2 < utf8.size()) {
+            // Most of Chinese text: three bytes, any continuation bytes valid.
+            const auto second = static_cast<unsigned char>(utf8[at + 1]);
+            const auto third = static_cast<unsigned char>(utf8[at + 2]);
+            if ((second & 0xC0) == 0x80 && (third & 0xC0) == 0x80) {
+                const gb18030::Code code =
+                    mapping.code((first & 0x0Fu) << 12 | (second & 0x3Fu) << 6 | (third & 0x3Fu));
+                output.putCode(code != 0 ? code : kReplacementCode);
+                at += 3;
+                continue;
+            }
+        }
         const utf8::Character character = utf8::readCharacter(utf8.substr(at));
         if (strict && (!character.valid || character.scalar == 0)) {
             return at;
