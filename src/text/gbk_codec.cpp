@@ -2,7 +2,7 @@
 #include "text/gbk_codec.h"
 
 #include <cstddef>
-#include <cstring>
+#include <cstdint>
 
 #include "text/gb18030_mapping.h"
 #include "text/utf8_scan.h"
@@ -11,71 +11,80 @@ namespace harvela {
 
 namespace {
 
-constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
 constexpr gb18030::Code kReplacementCode = 0x8431A437;
+constexpr char32_t kReplacementCharacter = 0xFFFD;
 
-// The converted bytes, in one buffer sized from the input that grows
+// The converted text, in one buffer sized from the input that grows
 // geometrically if the input turns out to need more.
+template <typename Unit>
 class Output {
 public:
-    explicit Output(std::size_t expectedSize) : bytes_(expectedSize + 16, '\0') {}
+    explicit Output(std::size_t expectedSize) : units_(expectedSize + 16, Unit{}) {}
 
-    // Room for at least one more character of up to four bytes.
+    // Room for at least one more character of up to four units.
     void makeRoom()
     {
-        if (bytes_.size() - used_ < 4) {
-            bytes_.resize(bytes_.size() * 2);
+        if (units_.size() - used_ < 4) {
+            units_.resize(units_.size() * 2);
         }
     }
-    void put(unsigned char byte) { bytes_[used_++] = static_cast<char>(byte); }
+    void put(std::uint32_t unit) { units_[used_++] = static_cast<Unit>(unit); }
 
-    void putUtf8(char32_t scalar)
+    std::basic_string<Unit> take() &&
     {
-        if (scalar < 0x80) {
-            put(scalar);
-        } else if (scalar < 0x800) {
-            put(0xC0 | (scalar >> 6));
-            put(0x80 | (scalar & 0x3F));
-        } else if (scalar < 0x10000) {
-            put(0xE0 | (scalar >> 12));
-            put(0x80 | ((scalar >> 6) & 0x3F));
-            put(0x80 | (scalar & 0x3F));
-        } else {
-            put(0xF0 | (scalar >> 18));
-            put(0x80 | ((scalar >> 12) & 0x3F));
-            put(0x80 | ((scalar >> 6) & 0x3F));
-            put(0x80 | (scalar & 0x3F));
-        }
-    }
-
-    void putCode(gb18030::Code code)
-    {
-        if (gb18030::isFourByteCode(code)) {
-            put(code >> 24);
-            put((code >> 16) & 0xFF);
-        }
-        if (code > 0xFF) {
-            put((code >> 8) & 0xFF);
-        }
-        put(code & 0xFF);
-    }
-
-    void putBytes(std::string_view bytes)
-    {
-        std::memcpy(bytes_.data() + used_, bytes.data(), bytes.size());
-        used_ += bytes.size();
-    }
-
-    std::string take() &&
-    {
-        bytes_.resize(used_);
-        return std::move(bytes_);
+        units_.resize(used_);
+        return std::move(units_);
     }
 
 private:
-    std::string bytes_;
+    std::basic_string<Unit> units_;
     std::size_t used_ = 0;
 };
+
+void putCharacter(Output<char>& output, char32_t scalar)
+{
+    if (scalar < 0x80) {
+        output.put(scalar);
+    } else if (scalar < 0x800) {
+        output.put(0xC0 | (scalar >> 6));
+        output.put(0x80 | (scalar & 0x3F));
+    } else if (scalar < 0x10000) {
+        output.put(0xE0 | (scalar >> 12));
+        output.put(0x80 | ((scalar >> 6) & 0x3F));
+        output.put(0x80 | (scalar & 0x3F));
+    } else {
+        output.put(0xF0 | (scalar >> 18));
+        output.put(0x80 | ((scalar >> 12) & 0x3F));
+        output.put(0x80 | ((scalar >> 6) & 0x3F));
+        output.put(0x80 | (scalar & 0x3F));
+    }
+}
+
+void putCharacter(Output<char16_t>& output, char32_t scalar)
+{
+    if (scalar < 0x10000) {
+        output.put(scalar);
+    } else {
+        output.put(0xD800 + ((scalar - 0x10000) >> 10));
+        output.put(0xDC00 + (scalar & 0x3FF));
+    }
+}
+
+// The code of a character, or of U+FFFD where there is none.
+void putCode(Output<char>& output, gb18030::Code code)
+{
+    if (code == 0) {
+        code = kReplacementCode;
+    }
+    if (gb18030::isFourByteCode(code)) {
+        output.put(code >> 24);
+        output.put((code >> 16) & 0xFF);
+    }
+    if (code > 0xFF) {
+        output.put((code >> 8) & 0xFF);
+    }
+    output.put(code & 0xFF);
+}
 
 bool inRange(char byte, unsigned char low, unsigned char high)
 {
@@ -127,7 +136,7 @@ Decoded decodeMultiByte(const gb18030::Mapping& mapping, std::string_view bytes)
 // Encodes utf8 into output. Malformed UTF-8 becomes one replacement code per
 // maximal subpart, or, when strict, ends the encoding: the result is then the
 // offset of the malformed sequence (a zero byte counts as malformed).
-std::optional<std::size_t> encode(std::string_view utf8, Output& output, bool strict)
+std::optional<std::size_t> encode(std::string_view utf8, Output<char>& output, bool strict)
 {
     const gb18030::Mapping& mapping = gb18030::mapping();
     std::size_t at = 0;
@@ -144,9 +153,7 @@ std::optional<std::size_t> encode(std::string_view utf8, Output& output, bool st
             const auto second = static_cast<unsigned char>(utf8[at + 1]);
             const auto third = static_cast<unsigned char>(utf8[at + 2]);
             if ((second & 0xC0) == 0x80 && (third & 0xC0) == 0x80) {
-                const gb18030::Code code =
-                    mapping.code((first & 0x0Fu) << 12 | (second & 0x3Fu) << 6 | (third & 0x3Fu));
-                output.putCode(code != 0 ? code : kReplacementCode);
+                putCode(output, mapping.code((first & 0x0Fu) << 12 | (second & 0x3Fu) << 6 | (third & 0x3Fu)));
                 at += 3;
                 continue;
             }
@@ -156,25 +163,25 @@ std::optional<std::size_t> encode(std::string_view utf8, Output& output, bool st
             return at;
         }
         if (character.scalar != 0 || !character.valid) {  // U+0000 is left out
-            const gb18030::Code code = character.valid ? mapping.code(character.scalar) : 0;
-            output.putCode(code != 0 ? code : kReplacementCode);
+            putCode(output, character.valid ? mapping.code(character.scalar) : 0);
         }
         at += character.length;
     }
     return std::nullopt;
 }
 
-}  // namespace
-
-std::string gbkToUtf8(std::string_view gbk)
+// Decodes GB18030 bytes into UTF-8 or UTF-16.
+template <typename Unit>
+std::basic_string<Unit> decode(std::string_view gbk)
 {
     if (gbk.empty()) {
         return {};
     }
     const gb18030::Mapping& mapping = gb18030::mapping();
-    // One byte gives one, two give at most three, four give four; a broken
-    // lone byte gives three, which the output grows for.
-    Output output(gbk.size() + gbk.size() / 2);
+    // In UTF-8, one byte gives one, two give at most three, four give four;
+    // in UTF-16, fewer. A broken lone byte gives three, which the output
+    // grows for.
+    Output<Unit> output(sizeof(Unit) == 1 ? gbk.size() + gbk.size() / 2 : gbk.size());
     std::size_t at = 0;
     while (at < gbk.size()) {
         output.makeRoom();
@@ -187,14 +194,26 @@ std::string gbkToUtf8(std::string_view gbk)
         const std::string_view rest = gbk.substr(at);
         const Decoded decoded = decodeMultiByte(mapping, rest);
         if (decoded.scalar != 0) {
-            output.putUtf8(decoded.scalar);
+            putCharacter(output, decoded.scalar);
             at += decoded.length;
         } else {
-            output.putBytes(kReplacementUtf8);
+            putCharacter(output, kReplacementCharacter);
             at += undecodableLength(rest);
         }
     }
     return std::move(output).take();
+}
+
+}  // namespace
+
+std::string gbkToUtf8(std::string_view gbk)
+{
+    return decode<char>(gbk);
+}
+
+std::u16string gbkToUtf16(std::string_view gbk)
+{
+    return decode<char16_t>(gbk);
 }
 
 Text utf8ToGbk(std::string_view utf8)
@@ -204,14 +223,42 @@ Text utf8ToGbk(std::string_view utf8)
     }
     // Chinese text shrinks from three bytes to two; other letters may grow
     // from two bytes to four, which the output grows for.
-    Output output(utf8.size());
+    Output<char> output(utf8.size());
     encode(utf8, output, false);
+    return Text(std::move(output).take());
+}
+
+Text utf16ToGbk(std::u16string_view utf16)
+{
+    if (utf16.empty()) {
+        return {};
+    }
+    const gb18030::Mapping& mapping = gb18030::mapping();
+    // A unit gives at most two bytes, but for the few characters with
+    // four-byte codes, which the output grows for.
+    Output<char> output(utf16.size() * 2);
+    for (std::size_t at = 0; at < utf16.size(); ++at) {
+        output.makeRoom();
+        const char16_t unit = utf16[at];
+        if (unit < 0x80) {
+            if (unit != 0) {  // U+0000 is left out
+                output.put(unit);
+            }
+        } else if (unit < 0xD800 || unit > 0xDFFF) {
+            putCode(output, mapping.code(unit));
+        } else if (unit <= 0xDBFF && at + 1 < utf16.size() && utf16[at + 1] >= 0xDC00 && utf16[at + 1] <= 0xDFFF) {
+            putCode(output, mapping.code(0x10000 + ((unit - 0xD800) << 10) + (utf16[at + 1] - 0xDC00)));
+            ++at;
+        } else {
+            putCode(output, 0);  // a surrogate without its partner
+        }
+    }
     return Text(std::move(output).take());
 }
 
 StrictGbk utf8ToGbkStrict(std::string_view utf8)
 {
-    Output output(utf8.size());
+    Output<char> output(utf8.size());
     if (const std::optional<std::size_t> invalid = encode(utf8, output, true)) {
         return {Text(), invalid};
     }

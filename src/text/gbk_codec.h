@@ -35,6 +35,12 @@ std::string gbkToUtf8(std::string_view gbk);
 // which no text can hold, is left out.
 Text utf8ToGbk(std::string_view utf8);
 
+// The same two conversions for UTF-16, the form a window toolkit holds its
+// text in, without a step through UTF-8. A surrogate without its partner is
+// one malformed piece.
+std::u16string gbkToUtf16(std::string_view gbk);
+Text utf16ToGbk(std::u16string_view utf16);
+
 // The strict form of utf8ToGbk, for whole files: valid UTF-8 becomes its
 // GB18030 bytes with exactly the same mapping, and anything else is refused.
 // invalidOffset is the byte offset of the first sequence that is not valid

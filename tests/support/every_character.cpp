@@ -43,6 +43,23 @@ std::string everyCharacterUtf8()
     return text;
 }
 
+std::u16string everyCharacterUtf16()
+{
+    std::u16string text;
+    text.reserve(0x10FFFF * 2);
+    for (char32_t scalar = 1; scalar <= 0x10FFFF; ++scalar) {
+        if (scalar < 0x10000) {
+            if (scalar < 0xD800 || scalar > 0xDFFF) {
+                text += static_cast<char16_t>(scalar);
+            }
+        } else {
+            text += static_cast<char16_t>(0xD800 + ((scalar - 0x10000) >> 10));
+            text += static_cast<char16_t>(0xDC00 + (scalar & 0x3FF));
+        }
+    }
+    return text;
+}
+
 std::string firstDifference(std::string_view expected, std::string_view actual)
 {
     const auto [e, a] = std::mismatch(expected.begin(), expected.end(), actual.begin(), actual.end());

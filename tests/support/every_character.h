@@ -11,6 +11,8 @@
 namespace harvela {
 
 std::string everyCharacterUtf8();
+// The same text in UTF-16.
+std::u16string everyCharacterUtf16();
 
 // The first scalar value at which two UTF-8 texts differ, for failure messages
 // that do not print megabytes: "U+1234 at byte 5678", or "" when equal.

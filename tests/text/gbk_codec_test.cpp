@@ -53,6 +53,33 @@ TEST(GbkCodecTest, EveryCharacterSurvivesEncodingAndDecoding)
     EXPECT_EQ(utf8ToGbk(decoded), encoded);
 }
 
+TEST(GbkCodecTest, EveryCharacterSurvivesTheUtf16FormsAlike)
+{
+    const std::u16string every = everyCharacterUtf16();
+    const Text encoded = utf16ToGbk(every);
+    EXPECT_EQ(encoded, utf8ToGbk(everyCharacterUtf8()));
+    EXPECT_TRUE(gbkToUtf16(encoded.bytes()) == every);
+}
+
+TEST(GbkCodecTest, Utf16MarksEachLoneSurrogateAndBrokenCodeOnce)
+{
+    const std::string mark = "\x84\x31\xA4\x37";
+    const struct {
+        std::u16string utf16;
+        std::string gbk;
+    } cases[] = {
+        {u"a\xD800" u"b", "a" + mark + "b"},
+        {u"\xDC00\xD800", mark + mark},  // partners in the wrong order
+        {u"\xD83D", mark},                // cut off by the end
+        {u"\xD83D\xDE00", "\x94\x39\xFC\x36"},
+        {std::u16string(u"a\0b", 3), "ab"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(utf16ToGbk(c.utf16).bytes(), c.gbk);
+    }
+    EXPECT_TRUE(gbkToUtf16("a\xD6\xD0\x81\x30\x81") == u"a\u4E2D\uFFFD0\uFFFD");
+}
+
 // The C library's own conversion of the whole input in one call, or nothing
 // when it refuses any of it.
 std::optional<std::string> libraryConversion(const char* to, const char* from, std::string_view input)
