@@ -183,7 +183,7 @@ Mapping::Mapping()
 
     // Supplementary characters that a two-byte code decodes as.
     for (const char32_t scalar : twoByte_) {
-        if (scalar > 0xFFFF && supplementaryExceptionCount_ < static_cast<int>(std::size(supplementaryExceptions_))) {
+        if (scalar > 0xFFFF && supplementaryExceptionCount_ < static_cast<int>(supplementaryExceptions_.size())) {
             convertItems("GB18030", "UTF-32LE", utf32(scalar), 4, codeLength,
                          [this, scalar](std::size_t, std::string_view output) {
                              if (output.size() == 2) {
@@ -222,9 +222,9 @@ Code Mapping::supplementaryCode(char32_t scalar) const
     if (scalar > 0x10FFFF) {
         return 0;
     }
-    const Exception* end = supplementaryExceptions_ + supplementaryExceptionCount_;
-    const Exception* exception =
-        std::find_if(supplementaryExceptions_, end, [scalar](const Exception& e) { return e.scalar == scalar; });
+    const auto end = supplementaryExceptions_.begin() + supplementaryExceptionCount_;
+    const auto exception = std::find_if(supplementaryExceptions_.begin(), end,
+                                        [scalar](const Exception& e) { return e.scalar == scalar; });
     return exception != end ? exception->code : fourByteCode(kSupplementaryStart + (scalar - 0x10000));
 }
 

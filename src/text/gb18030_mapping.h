@@ -6,6 +6,7 @@
 // instead of iconv's per-character work. The mapping is exactly the library's,
 // plus codes for the few private-use characters it has none for.
 
+#include <array>
 #include <cstdint>
 
 namespace harvela::gb18030 {
@@ -41,16 +42,16 @@ private:
     // it serve private-use characters the library cannot code.
     static constexpr int kLowFourByteCodes = 39420 + 6;
 
-    char32_t twoByte_[126 * kTrails] = {};
-    char16_t lowFourByte_[kLowFourByteCodes] = {};
-    Code bmpCode_[0x10000] = {};
+    std::array<char32_t, 126 * kTrails> twoByte_{};
+    std::array<char16_t, kLowFourByteCodes> lowFourByte_{};
+    std::array<Code, 0x10000> bmpCode_{};
     // Supplementary characters the library codes in two bytes (FE51 is
     // U+20087); all others follow the linear four-byte sequence.
     struct Exception {
         char32_t scalar;
         Code code;
     };
-    Exception supplementaryExceptions_[16] = {};
+    std::array<Exception, 16> supplementaryExceptions_{};
     int supplementaryExceptionCount_ = 0;
 };
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
-// Every character a user can paste, in one text, through the real boxes, the
-// window and the clipboard: shown, read, written and copied without a loss.
+// Every character a user can paste, in one text, through the real boxes and
+// the clipboard: shown, read, written and copied without a loss.
 //
 // What each widget does with line breaks is its own: a multi-line box shows
 // LF, CR, U+2028 and U+2029 as line breaks and reads every line break as
@@ -8,9 +8,8 @@
 // marks, and turns them into line breaks. A single-line box holds at most
 // maxLength() UTF-16 units, so it takes the text in pieces of that size.
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QClipboard>
-#include <QTest>
 #include <QTextDocument>
 
 #include <gtest/gtest.h>
@@ -21,9 +20,7 @@
 
 #include "every_character.h"
 #include "text/gbk_codec.h"
-#include "ui/main_window.h"
 #include "ui/multi_line_box.h"
-#include "ui/program.h"
 #include "ui/qt_platform_services.h"
 #include "ui/single_line_box.h"
 
@@ -118,31 +115,6 @@ TEST_F(EveryCharacter, CopiedToTheClipboardAsTheyAre)
     QtPlatformServices services;
     ASSERT_TRUE(services.setClipboardText(everyText));
     EXPECT_EQ(firstDifference(every, utf8Of(QGuiApplication::clipboard()->text(QClipboard::Clipboard))), "");
-}
-
-// The characters the C library's GB18030 lacks, and a few far from GBK,
-// pasted, converted to traditional characters, shown and copied.
-TEST(EveryCharacterWindow, CharactersWithoutGbkCodesPassTheCharacterPage)
-{
-    const WindowDefinition definition = prepareWindowDefinition();
-    MainWindow window(definition);
-    ProgramState state;
-    QtPlatformServices services;
-    bindWindow(window, state, services);
-    state.enterRunning();
-    window.showCentred();
-    window.tabs().setCurrentIndex(1);
-
-    const QString pasted = QString::fromUtf8(
-        "\uE78D\uE78E\uE78F\uE790\uE791\uE792\uE793\uE794\uE795\uE796\uE816\uE817\uE818\uE81E\uE826"
-        "\uE82B\uE82C\uE831\uE832\uE83B\uE843\uE854\uE855\uE864 \uFE10\u9FB4\U00020087\U0001F600\U0010FFFD");
-    auto& input = dynamic_cast<QPlainTextEdit&>(window.editBox(4));
-    input.insertPlainText(pasted);
-    QTest::mouseClick(&window.button(2), Qt::LeftButton);
-    auto& output = dynamic_cast<QPlainTextEdit&>(window.editBox(3));
-    EXPECT_EQ(output.toPlainText(), pasted);
-    QTest::mouseClick(&window.button(4), Qt::LeftButton);
-    EXPECT_EQ(QGuiApplication::clipboard()->text(QClipboard::Clipboard), pasted);
 }
 
 }  // namespace
