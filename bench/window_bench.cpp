@@ -5,14 +5,24 @@
 //   with all its controls, binding and showing it, against a bare window
 //   with one tab control;
 // - keystrokes in 编辑框1, each running the amount handler, which writes
-//   编辑框2 three times, against the same keystrokes in a bare line edit.
+//   编辑框2 three times, against the same keystrokes in a bare line edit;
+// - on pages 2 to 4, a 10 MB paste into the input box, the convert button
+//   and the result shown, against two bare QPlainTextEdits set to the same
+//   two texts (the floor: the showing alone, no conversion);
+// - the copy button on that result, against a bare QClipboard set to the
+//   same text, and against the least a program holding GBK can do: one bare
+//   iconv call from GB18030 into a ready buffer, then the clipboard.
 // The ratios are printed after the table.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
 #include <QWindow>
+
+#include <iconv.h>
 
 #include <benchmark/benchmark.h>
 
@@ -21,6 +31,7 @@
 #include <memory>
 #include <string>
 
+#include "sample_texts.h"
 #include "text/gbk_codec.h"
 #include "ui/program.h"
 #include "ui/qt_platform_services.h"
@@ -122,13 +133,169 @@ void keystrokesInAmountBox(benchmark::State& state)
 }
 BENCHMARK(keystrokesInAmountBox)->Unit(benchmark::kMicrosecond);
 
+// A page's controls: its input box, one convert button, its output box and
+// its copy button.
+struct Page {
+    int inputBox;
+    int convertButton;
+    int outputBox;
+    int copyButton;
+};
+
+// Indexed by page number; pages 2 to 4. Page 4 re-encodes the pasted
+// Chinese text from GB2312 to UTF-8, the direction that takes it.
+constexpr Page kPages[] = {{}, {}, {4, 2, 3, 4}, {7, 8, 8, 10}, {5, 6, 6, 7}};
+
+// About 10 MB of UTF-8 prose, whole lines of it.
+const QString& pastedText()
+{
+    static const QString pasted = [] {
+        const std::string& utf8 = sampleTexts().utf8;
+        const std::size_t end = utf8.rfind('\n', 10u << 20) + 1;
+        return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(end));
+    }();
+    return pasted;
+}
+
+QPlainTextEdit& plainTextEdit(WidgetBox& box)
+{
+    return dynamic_cast<QPlainTextEdit&>(box);
+}
+
+// The window with the page shown and, once converted, what its output shows.
+struct ConvertedPage {
+    explicit ConvertedPage(int number) : page(kPages[number])
+    {
+        shown.window->tabs().setCurrentIndex(number - 1);
+        convert();
+        result = output().toPlainText();
+    }
+
+    QPlainTextEdit& input() { return plainTextEdit(shown.window->editBox(page.inputBox)); }
+    QPlainTextEdit& output() { return plainTextEdit(shown.window->editBox(page.outputBox)); }
+
+    // The paste, the convert button, and the paint that shows the result.
+    void convert()
+    {
+        input().setPlainText(pastedText());
+        QTest::mouseClick(&shown.window->button(page.convertButton), Qt::LeftButton);
+        QCoreApplication::processEvents();
+    }
+
+    void clear()
+    {
+        input().clear();
+        output().clear();
+        QCoreApplication::processEvents();
+    }
+
+    Page page;
+    ShownWindow shown;
+    QString result;
+};
+
+void pasteConvertShowInWindow(benchmark::State& state)
+{
+    ConvertedPage page(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        state.PauseTiming();
+        page.clear();
+        state.ResumeTiming();
+        page.convert();
+    }
+    if (page.output().toPlainText() != page.result) {
+        state.SkipWithError("the output box does not show the same result every time");
+    }
+}
+
+// Two bare QPlainTextEdits like the page's boxes, set to the page's input and
+// its result.
+void pasteShowInBareEdits(benchmark::State& state)
+{
+    const QString result = ConvertedPage(static_cast<int>(state.range(0))).result;
+    QWidget window;
+    QPlainTextEdit input(&window);
+    QPlainTextEdit output(&window);
+    for (QPlainTextEdit* edit : {&input, &output}) {
+        edit->resize(376, 110);
+        edit->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        edit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    }
+    output.move(0, 136);
+    window.show();
+    waitUntilExposed(window);
+    for (auto _ : state) {
+        state.PauseTiming();
+        input.clear();
+        output.clear();
+        QCoreApplication::processEvents();
+        state.ResumeTiming();
+        input.setPlainText(pastedText());
+        output.setPlainText(result);
+        QCoreApplication::processEvents();
+    }
+}
+
+void copyInWindow(benchmark::State& state)
+{
+    ConvertedPage page(static_cast<int>(state.range(0)));
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    for (auto _ : state) {
+        state.PauseTiming();
+        clipboard.clear();
+        state.ResumeTiming();
+        QTest::mouseClick(&page.shown.window->button(page.page.copyButton), Qt::LeftButton);
+    }
+    if (clipboard.text() != page.result) {
+        state.SkipWithError("the clipboard does not hold the result");
+    }
+}
+
+void copyToBareClipboard(benchmark::State& state)
+{
+    const QString result = ConvertedPage(static_cast<int>(state.range(0))).result;
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    for (auto _ : state) {
+        state.PauseTiming();
+        clipboard.clear();
+        state.ResumeTiming();
+        clipboard.setText(result);
+    }
+}
+
+// The result's bytes turned into Unicode by one bare iconv call into a ready
+// buffer, then put on the clipboard.
+void copyDecodedByIconv(benchmark::State& state)
+{
+    ConvertedPage page(static_cast<int>(state.range(0)));
+    const Text result = readBoxText(page.shown.window->editBox(page.page.outputBox));
+    std::string utf8(static_cast<std::size_t>(result.length()) * 2 + 16, '\0');
+    QClipboard& clipboard = *QGuiApplication::clipboard();
+    const iconv_t descriptor = iconv_open("UTF-8", "GB18030");
+    for (auto _ : state) {
+        state.PauseTiming();
+        clipboard.clear();
+        state.ResumeTiming();
+        char* in = const_cast<char*>(result.c_str());
+        std::size_t inLeft = static_cast<std::size_t>(result.length());
+        char* out = utf8.data();
+        std::size_t outLeft = utf8.size();
+        while (inLeft > 0 && iconv(descriptor, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1)) {
+            ++in;  // a byte the bare call cannot take: skipped
+            --inLeft;
+        }
+        clipboard.setText(QString::fromUtf8(utf8.data(), out - utf8.data()));
+    }
+    iconv_close(descriptor);
+}
+
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs) {
             if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+                times_[run.benchmark_name()] = {run.GetAdjustedRealTime(), run.GetAdjustedCPUTime()};
             }
         }
         ConsoleReporter::ReportRuns(runs);
@@ -138,13 +305,20 @@ public:
     {
         const auto m = times_.find(measured);
         const auto b = times_.find(baseline);
-        if (m != times_.end() && b != times_.end() && b->second > 0) {
-            std::printf("%s / %s = %.2f\n", measured.c_str(), baseline.c_str(), m->second / b->second);
+        if (m != times_.end() && b != times_.end() && b->second.real > 0 && b->second.cpu > 0) {
+            std::printf("%s / %s = %.2f (CPU time: %.2f)\n", measured.c_str(), baseline.c_str(),
+                        m->second.real / b->second.real, m->second.cpu / b->second.cpu);
         }
     }
 
 private:
-    std::map<std::string, double> times_;
+    // Wall time, and the CPU time of the one thread, which other programs on
+    // a busy machine disturb less.
+    struct Times {
+        double real;
+        double cpu;
+    };
+    std::map<std::string, Times> times_;
 };
 
 }  // namespace
@@ -156,11 +330,34 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication application(argc, argv);
+    // Each window measure right beside its floors, so that a change in the
+    // machine's load between them spoils as little as can be.
+    for (const int page : {2, 3, 4}) {
+        for (const auto& [name, function] : {
+                 std::pair{"pasteConvertShowInWindow", &harvela::pasteConvertShowInWindow},
+                 std::pair{"pasteShowInBareEdits", &harvela::pasteShowInBareEdits},
+                 std::pair{"copyInWindow", &harvela::copyInWindow},
+                 std::pair{"copyToBareClipboard", &harvela::copyToBareClipboard},
+                 std::pair{"copyDecodedByIconv", &harvela::copyDecodedByIconv},
+             }) {
+            benchmark::RegisterBenchmark(name, function)->Arg(page)->Iterations(5)->Unit(benchmark::kMillisecond);
+        }
+    }
     benchmark::Initialize(&argc, argv);
     harvela::RatioReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.printRatio("harvelaWindowShown", "bareTabWindowShown");
     reporter.printRatio("keystrokesInAmountBox", "keystrokesInBareLineEdit");
+    for (const char* page : {"/2", "/3", "/4"}) {
+        reporter.printRatio(std::string("pasteConvertShowInWindow") + page + "/iterations:5",
+                            std::string("pasteShowInBareEdits") + page + "/iterations:5");
+    }
+    for (const char* page : {"/2", "/3", "/4"}) {
+        reporter.printRatio(std::string("copyInWindow") + page + "/iterations:5",
+                            std::string("copyToBareClipboard") + page + "/iterations:5");
+        reporter.printRatio(std::string("copyInWindow") + page + "/iterations:5",
+                            std::string("copyDecodedByIconv") + page + "/iterations:5");
+    }
     benchmark::Shutdown();
     return 0;
 }

@@ -1,103 +1,268 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "text/gbk_codec.h"
 
-#include <iconv.h>
-
-#include <cerrno>
 #include <cstddef>
+#include <cstdint>
+
+#include "text/gb18030_mapping.h"
+#include "text/utf8_scan.h"
 
 namespace harvela {
 
 namespace {
 
-constexpr std::string_view kReplacementUtf8 = "\xEF\xBF\xBD";
-constexpr std::string_view kReplacementGb18030 = "\x84\x31\xA4\x37";
+constexpr gb18030::Code kReplacementCode = 0x8431A437;
+constexpr char32_t kReplacementCharacter = 0xFFFD;
 
-// One iconv descriptor for the length of one conversion.
-class Converter {
+// The converted text, in one buffer sized from the input that grows
+// geometrically if the input turns out to need more.
+template <typename Unit>
+class Output {
 public:
-    Converter(const char* to, const char* from) : descriptor_(iconv_open(to, from)) {}
-    ~Converter()
+    explicit Output(std::size_t expectedSize) : units_(expectedSize + 16, Unit{}) {}
+
+    // Room for at least one more character of up to four units.
+    void makeRoom()
     {
-        if (isOpen()) {
-            iconv_close(descriptor_);
+        if (units_.size() - used_ < 4) {
+            units_.resize(units_.size() * 2);
         }
     }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+    void put(std::uint32_t unit) { units_[used_++] = static_cast<Unit>(unit); }
 
-    bool isOpen() const { return descriptor_ != reinterpret_cast<iconv_t>(-1); }
-
-    // Converts from the start of input until its end or the first sequence
-    // that cannot be converted; appends the result to output and returns the
-    // number of input bytes used.
-    // Uses nothing when the converter could not be opened.
-    std::size_t convertRun(std::string_view input, std::string& output)
+    std::basic_string<Unit> take() &&
     {
-        if (!isOpen()) {
-            return 0;
-        }
-        iconv(descriptor_, nullptr, nullptr, nullptr, nullptr);
-        char* in = const_cast<char*>(input.data());  // iconv never writes its input
-        std::size_t inLeft = input.size();
-        char buffer[1024];
-        while (inLeft > 0) {
-            char* out = buffer;
-            std::size_t outLeft = sizeof buffer;
-            const std::size_t result = iconv(descriptor_, &in, &inLeft, &out, &outLeft);
-            output.append(buffer, static_cast<std::size_t>(out - buffer));
-            if (result == static_cast<std::size_t>(-1) && errno != E2BIG) {
-                break;  // EILSEQ or EINVAL: a sequence that does not convert
-            }
-        }
-        return input.size() - inLeft;
+        units_.resize(used_);
+        return std::move(units_);
     }
 
 private:
-    iconv_t descriptor_;
+    std::basic_string<Unit> units_;
+    std::size_t used_ = 0;
 };
 
-// The number of bytes shown as one U+FFFD when GBK decoding fails at the
-// start of bytes.
-std::size_t undecodableLength(std::string_view bytes)
+void putCharacter(Output<char>& output, char32_t scalar)
 {
-    const bool pairs = bytes.size() >= 2 && isLeadByte(static_cast<unsigned char>(bytes[0]))
-        && isLeadByte(static_cast<unsigned char>(bytes[1]));
-    return pairs ? 2 : 1;
+    if (scalar < 0x80) {
+        output.put(scalar);
+    } else if (scalar < 0x800) {
+        output.put(0xC0 | (scalar >> 6));
+        output.put(0x80 | (scalar & 0x3F));
+    } else if (scalar < 0x10000) {
+        output.put(0xE0 | (scalar >> 12));
+        output.put(0x80 | ((scalar >> 6) & 0x3F));
+        output.put(0x80 | (scalar & 0x3F));
+    } else {
+        output.put(0xF0 | (scalar >> 18));
+        output.put(0x80 | ((scalar >> 12) & 0x3F));
+        output.put(0x80 | ((scalar >> 6) & 0x3F));
+        output.put(0x80 | (scalar & 0x3F));
+    }
 }
 
-// Converts input piece by piece, putting a replacement where a piece fails.
-template <typename SkipLength>
-std::string convertWithReplacement(Converter& converter, std::string_view input,
-                                   std::string_view replacement, SkipLength skipLength)
+void putCharacter(Output<char16_t>& output, char32_t scalar)
 {
-    std::string output;
-    output.reserve(input.size() * 2);
-    while (!input.empty()) {
-        input.remove_prefix(converter.convertRun(input, output));
-        if (!input.empty()) {
-            output.append(replacement);
-            input.remove_prefix(skipLength(input));
+    if (scalar < 0x10000) {
+        output.put(scalar);
+    } else {
+        output.put(0xD800 + ((scalar - 0x10000) >> 10));
+        output.put(0xDC00 + (scalar & 0x3FF));
+    }
+}
+
+// The code of a character, or of U+FFFD where there is none.
+void putCode(Output<char>& output, gb18030::Code code)
+{
+    if (code == 0) {
+        code = kReplacementCode;
+    }
+    if (gb18030::isFourByteCode(code)) {
+        output.put(code >> 24);
+        output.put((code >> 16) & 0xFF);
+    }
+    if (code > 0xFF) {
+        output.put((code >> 8) & 0xFF);
+    }
+    output.put(code & 0xFF);
+}
+
+bool inRange(char byte, unsigned char low, unsigned char high)
+{
+    const auto value = static_cast<unsigned char>(byte);
+    return value >= low && value <= high;
+}
+
+bool isFourByteShape(std::string_view bytes)
+{
+    return bytes.size() >= 4 && inRange(bytes[0], 0x81, 0xFE) && inRange(bytes[1], 0x30, 0x39)
+        && inRange(bytes[2], 0x81, 0xFE) && inRange(bytes[3], 0x30, 0x39);
+}
+
+// The number of bytes shown as one U+FFFD where GB18030 decoding fails at the
+// start of bytes: a whole four-byte code; a lead byte with a following
+// non-ASCII byte; otherwise one byte, so that an ASCII character after a
+// broken lead byte is still shown.
+std::size_t undecodableLength(std::string_view bytes)
+{
+    if (isFourByteShape(bytes)) {
+        return 4;
+    }
+    const bool pair = bytes.size() >= 2 && isLeadByte(static_cast<unsigned char>(bytes[0]))
+        && isLeadByte(static_cast<unsigned char>(bytes[1]));
+    return pair ? 2 : 1;
+}
+
+// The character coded at the start of bytes (a lead byte comes first), and
+// the code's length; 0 where the bytes code nothing.
+struct Decoded {
+    char32_t scalar;
+    std::size_t length;
+};
+
+Decoded decodeMultiByte(const gb18030::Mapping& mapping, std::string_view bytes)
+{
+    const auto byte = [bytes](std::size_t i) { return static_cast<unsigned char>(bytes[i]); };
+    if (bytes.size() >= 2 && byte(0) >= 0x81 && byte(0) <= 0xFE) {
+        if (byte(1) >= 0x40 && byte(1) <= 0xFE) {
+            return {mapping.twoByte(byte(0), byte(1)), 2};
+        }
+        if (isFourByteShape(bytes)) {
+            return {mapping.fourByte(byte(0), byte(1), byte(2), byte(3)), 4};
         }
     }
-    return output;
+    return {0, 0};
+}
+
+// Encodes utf8 into output. Malformed UTF-8 becomes one replacement code per
+// maximal subpart, or, when strict, ends the encoding: the result is then the
+// offset of the malformed sequence (a zero byte counts as malformed).
+std::optional<std::size_t> encode(std::string_view utf8, Output<char>& output, bool strict)
+{
+    const gb18030::Mapping& mapping = gb18030::mapping();
+    std::size_t at = 0;
+    while (at < utf8.size()) {
+        output.makeRoom();
+        const auto first = static_cast<unsigned char>(utf8[at]);
+        if (first != 0 && first < 0x80) {
+            output.put(first);
+            ++at;
+            continue;
+        }
+        if (first >= 0xE1 && first <= 0xEF && first != 0xED && at + 2 < utf8.size()) {
+            // Most of Chinese text: three bytes, any continuation bytes valid.
+            const auto second = static_cast<unsigned char>(utf8[at + 1]);
+            const auto third = static_cast<unsigned char>(utf8[at + 2]);
+            if ((second & 0xC0) == 0x80 && (third & 0xC0) == 0x80) {
+                putCode(output, mapping.code((first & 0x0Fu) << 12 | (second & 0x3Fu) << 6 | (third & 0x3Fu)));
+                at += 3;
+                continue;
+            }
+        }
+        const utf8::Character character = utf8::readCharacter(utf8.substr(at));
+        if (strict && (!character.valid || character.scalar == 0)) {
+            return at;
+        }
+        if (character.scalar != 0 || !character.valid) {  // U+0000 is left out
+            putCode(output, character.valid ? mapping.code(character.scalar) : 0);
+        }
+        at += character.length;
+    }
+    return std::nullopt;
+}
+
+// Decodes GB18030 bytes into UTF-8 or UTF-16.
+template <typename Unit>
+std::basic_string<Unit> decode(std::string_view gbk)
+{
+    if (gbk.empty()) {
+        return {};
+    }
+    const gb18030::Mapping& mapping = gb18030::mapping();
+    // In UTF-8, one byte gives one, two give at most three, four give four;
+    // in UTF-16, fewer. A broken lone byte gives three, which the output
+    // grows for.
+    Output<Unit> output(sizeof(Unit) == 1 ? gbk.size() + gbk.size() / 2 : gbk.size());
+    std::size_t at = 0;
+    while (at < gbk.size()) {
+        output.makeRoom();
+        const auto first = static_cast<unsigned char>(gbk[at]);
+        if (first < 0x80) {
+            output.put(first);
+            ++at;
+            continue;
+        }
+        const std::string_view rest = gbk.substr(at);
+        const Decoded decoded = decodeMultiByte(mapping, rest);
+        if (decoded.scalar != 0) {
+            putCharacter(output, decoded.scalar);
+            at += decoded.length;
+        } else {
+            putCharacter(output, kReplacementCharacter);
+            at += undecodableLength(rest);
+        }
+    }
+    return std::move(output).take();
 }
 
 }  // namespace
 
 std::string gbkToUtf8(std::string_view gbk)
 {
-    Converter converter("UTF-8", "GB18030");
-    return convertWithReplacement(converter, gbk, kReplacementUtf8, undecodableLength);
+    return decode<char>(gbk);
+}
+
+std::u16string gbkToUtf16(std::string_view gbk)
+{
+    return decode<char16_t>(gbk);
 }
 
 Text utf8ToGbk(std::string_view utf8)
 {
-    Converter converter("GB18030", "UTF-8");
-    std::string gbk = convertWithReplacement(converter, utf8, kReplacementGb18030,
-                                             [](std::string_view) { return std::size_t{1}; });
-    std::erase(gbk, '\0');
-    return Text(gbk);
+    if (utf8.empty()) {
+        return {};
+    }
+    // Chinese text shrinks from three bytes to two; other letters may grow
+    // from two bytes to four, which the output grows for.
+    Output<char> output(utf8.size());
+    encode(utf8, output, false);
+    return Text(std::move(output).take());
+}
+
+Text utf16ToGbk(std::u16string_view utf16)
+{
+    if (utf16.empty()) {
+        return {};
+    }
+    const gb18030::Mapping& mapping = gb18030::mapping();
+    // A unit gives at most two bytes, but for the few characters with
+    // four-byte codes, which the output grows for.
+    Output<char> output(utf16.size() * 2);
+    for (std::size_t at = 0; at < utf16.size(); ++at) {
+        output.makeRoom();
+        const char16_t unit = utf16[at];
+        if (unit < 0x80) {
+            if (unit != 0) {  // U+0000 is left out
+                output.put(unit);
+            }
+        } else if (unit < 0xD800 || unit > 0xDFFF) {
+            putCode(output, mapping.code(unit));
+        } else if (unit <= 0xDBFF && at + 1 < utf16.size() && utf16[at + 1] >= 0xDC00 && utf16[at + 1] <= 0xDFFF) {
+            putCode(output, mapping.code(0x10000 + ((unit - 0xD800) << 10) + (utf16[at + 1] - 0xDC00)));
+            ++at;
+        } else {
+            putCode(output, 0);  // a surrogate without its partner
+        }
+    }
+    return Text(std::move(output).take());
+}
+
+StrictGbk utf8ToGbkStrict(std::string_view utf8)
+{
+    Output<char> output(utf8.size());
+    if (const std::optional<std::size_t> invalid = encode(utf8, output, true)) {
+        return {Text(), invalid};
+    }
+    return {Text(std::move(output).take()), std::nullopt};
 }
 
 }  // namespace harvela

@@ -1,16 +1,15 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/box_text.h"
 
-#include <QByteArray>
-
 #include "text/gbk_codec.h"
 
 namespace harvela {
 
 QString shownFromText(const Text& text, BoxLines lines)
 {
-    const std::string utf8 = gbkToUtf8(text.bytes());
-    QString shown = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+    // UTF-16 is what QString holds: no step through UTF-8.
+    const std::u16string utf16 = gbkToUtf16(text.bytes());
+    QString shown(reinterpret_cast<const QChar*>(utf16.data()), static_cast<qsizetype>(utf16.size()));
     if (lines == BoxLines::multiple) {
         shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     }
@@ -27,8 +26,8 @@ Text textFromShown(const QString& shown, BoxLines lines)
         unicode.replace(QChar::LineSeparator, QChar::LineFeed);
         unicode.replace(QChar::LineFeed, QStringLiteral("\r\n"));
     }
-    const QByteArray utf8 = unicode.toUtf8();
-    return utf8ToGbk(std::string_view(utf8.constData(), static_cast<std::size_t>(utf8.size())));
+    return utf16ToGbk(
+        std::u16string_view(reinterpret_cast<const char16_t*>(unicode.utf16()), static_cast<std::size_t>(unicode.size())));
 }
 
 }  // namespace harvela

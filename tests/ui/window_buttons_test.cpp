@@ -3,6 +3,7 @@
 // writes, copies and opens.
 
 #include <QApplication>
+#include <QPlainTextEdit>
 #include <QClipboard>
 #include <QPushButton>
 #include <QTest>
@@ -132,6 +133,21 @@ TEST_F(WindowButtons, CopyButtonsPutTheOutputBoxsCharactersOnTheClipboard)
         click(button);
         EXPECT_EQ(clipboardText(), QString()) << "an empty box empties the clipboard, button " << button;
     }
+}
+
+// The characters the C library's GB18030 lacks, and a few far from GBK,
+// pasted, converted to traditional characters, shown and copied.
+TEST_F(WindowButtons, CharactersWithoutGbkCodesPassTheCharacterPage)
+{
+    const QString pasted = unicode(
+        "\uE78D\uE78E\uE78F\uE790\uE791\uE792\uE793\uE794\uE795\uE796\uE816\uE817\uE818\uE81E\uE826"
+        "\uE82B\uE82C\uE831\uE832\uE83B\uE843\uE854\uE855\uE864 \uFE10\u9FB4\U00020087\U0001F600\U0010FFFD");
+    showPage(2);
+    dynamic_cast<QPlainTextEdit&>(window.editBox(4)).insertPlainText(pasted);
+    click(2);
+    EXPECT_EQ(dynamic_cast<QPlainTextEdit&>(window.editBox(3)).toPlainText(), pasted);
+    click(4);
+    EXPECT_EQ(clipboardText(), pasted);
 }
 
 TEST_F(WindowButtons, AFailedCopyShowsCopyFailedAndLeavesTheBox)
