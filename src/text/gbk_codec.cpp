@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <cstddef>
 
+#include "text/utf8_scan.h"
+
 namespace harvela {
 
 namespace {
@@ -98,6 +100,23 @@ Text utf8ToGbk(std::string_view utf8)
                                              [](std::string_view) { return std::size_t{1}; });
     std::erase(gbk, '\0');
     return Text(gbk);
+}
+
+}  // namespace harvela
+
+namespace harvela {
+
+StrictGbk utf8ToGbkStrict(std::string_view utf8)
+{
+    std::size_t offset = 0;
+    while (offset < utf8.size()) {
+        const utf8::Character character = utf8::readCharacter(utf8.substr(offset));
+        if (!character.valid || character.scalar == 0) {
+            return {Text(), offset};
+        }
+        offset += character.length;
+    }
+    return {utf8ToGbk(utf8), std::nullopt};
 }
 
 }  // namespace harvela

@@ -10,6 +10,8 @@
 // such four-byte codes through unchanged, and they come back out as the
 // same characters.
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -26,5 +28,17 @@ std::string gbkToUtf8(std::string_view gbk);
 // The GBK (GB18030) form of UTF-8 text. Malformed UTF-8 bytes each become the
 // code of U+FFFD; U+0000, which no text can hold, is left out.
 Text utf8ToGbk(std::string_view utf8);
+
+// The strict form of utf8ToGbk, for whole files: valid UTF-8 becomes its
+// GB18030 bytes with exactly the same mapping, and anything else is refused.
+// invalidOffset is the byte offset of the first sequence that is not valid
+// UTF-8 (where the malformed sequence starts), and text is then empty. A zero
+// byte counts as invalid, since no text can hold it, and so does a sequence
+// cut off by the end of the input: split input only at character boundaries.
+struct StrictGbk {
+    Text text;
+    std::optional<std::size_t> invalidOffset;
+};
+StrictGbk utf8ToGbkStrict(std::string_view utf8);
 
 }  // namespace harvela

@@ -88,5 +88,39 @@ TEST(GbkCodecTest, EncodingDropsZeroAndMarksMalformedUtf8)
     EXPECT_EQ(utf8ToGbk("\xED\xA0\x80").bytes().substr(0, 4), "\x84\x31\xA4\x37");  // a surrogate
 }
 
+TEST(GbkCodecTest, StrictEncodingGivesTheSameBytesForValidUtf8)
+{
+    const std::string valid = "人民币 abc \u20AC\U0001F600\U00020000";
+    const StrictGbk strict = utf8ToGbkStrict(valid);
+    EXPECT_FALSE(strict.invalidOffset.has_value());
+    EXPECT_EQ(strict.text, utf8ToGbk(valid));
+    EXPECT_EQ(utf8ToGbkStrict("").text, Text());
+}
+
+TEST(GbkCodecTest, StrictEncodingRefusesAtTheFirstInvalidSequence)
+{
+    const struct {
+        std::string utf8;
+        std::size_t offset;
+    } cases[] = {
+        {std::string("ab\0c", 4), 2},       // a zero byte
+        {"a\x80", 1},                       // a lone continuation byte
+        {"\xC0\xAF", 0},                    // an overlong form
+        {"\xC2", 0},                        // cut off by the end
+        {"\xE4\xB8", 0},                    // cut off by the end
+        {"\xE4\xB8" "a", 0},               // cut off by an ASCII byte
+        {"\xE4\xB8\xAD\xF0\x9F\x98", 3},  // a valid character, then a cut-off one
+        {"\xED\xA0\x80", 0},               // a surrogate
+        {"\xF4\x90\x80\x80", 0},           // above U+10FFFF
+        {"\xF5\x80\x80\x80", 0},           // no such lead byte
+        {"\xFF", 0},
+    };
+    for (const auto& c : cases) {
+        const StrictGbk strict = utf8ToGbkStrict(c.utf8);
+        EXPECT_EQ(strict.invalidOffset, std::optional<std::size_t>(c.offset)) << testing::PrintToString(c.utf8);
+        EXPECT_TRUE(strict.text.empty());
+    }
+}
+
 }  // namespace
 }  // namespace harvela
