@@ -8,7 +8,6 @@
 #include <cerrno>
 
 #include "cli/character_boundary.h"
-#include "cli/strict_utf8_stand_in.h"
 #include "cli/zero_free_stretches.h"
 #include "text/gbk_codec.h"
 
