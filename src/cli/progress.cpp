@@ -18,7 +18,7 @@ Progress::Progress(bool wanted, std::optional<std::uint64_t> inputSize)
     : total_(inputSize.value_or(0)),
       shown_(wanted && inputSize && *inputSize >= kMinimumSize && ::isatty(STDERR_FILENO) == 1),
       start_(Clock::now()),
-      lastDrawn_(start_)
+      lastDrawn_(start_ - kRedrawInterval)  // the first update draws
 {
 }
 

@@ -30,6 +30,10 @@ public:
             if (afterZero) {
                 piece.bytes.push_back('\0');
             }
+            if (stretch.empty()) {
+                stretchStart += 1;
+                return true;
+            }
             StrictGbk gbk = utf8ToGbkStrict(stretch);
             if (gbk.invalidOffset) {
                 piece.invalidOffset = stretchStart + *gbk.invalidOffset;
@@ -48,7 +52,9 @@ public:
             if (afterZero) {
                 out.push_back('\0');
             }
-            out.append(gbkToUtf8(stretch));
+            if (!stretch.empty()) {
+                out.append(gbkToUtf8(stretch));
+            }
             return true;
         });
         return true;

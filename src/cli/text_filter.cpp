@@ -35,7 +35,9 @@ std::string convertGbkText(std::string_view gbk, TextConversion conversion)
         if (afterZero) {
             converted.push_back('\0');
         }
-        converted.append(convertText(Text(stretch), conversion).bytes());
+        if (!stretch.empty()) {
+            converted.append(convertText(Text(stretch), conversion).bytes());
+        }
         return true;
     });
     return converted;
