@@ -25,6 +25,7 @@ TEST(AmountLine, GivesThePagesWordsOrWhyThereAreNone)
         {"123456789012.34", "壹仟贰佰叁拾肆亿伍仟陆佰柒拾捌万玖仟零壹拾贰元叁角肆分", ""},
         {"-12", "负壹拾贰元整", ""},
         {"12.", "壹拾贰元整", ""},  // the page keeps the integer words while no decimal is typed
+        {".5", "零元伍角整", ""},   // what the page shows for decimals alone
         {"1.567", "", "more than two decimals"},
         {"1234567890123", "", "太多了，还没见到过这么多钱。"},
         {"1234567890123.5", "", "太多了，还没见到过这么多钱。"},
@@ -43,13 +44,6 @@ TEST(AmountLine, GivesThePagesWordsOrWhyThereAreNone)
         EXPECT_EQ(gbkToUtf8(outcome.words.bytes()), c.words) << c.amount;
         EXPECT_EQ(outcome.problem, c.problem) << c.amount;
     }
-}
-
-TEST(AmountLine, ShowsWhatThePageShowsForAnAmountWithoutIntegerDigits)
-{
-    const AmountOutcome outcome = amountInWords(".5");
-    EXPECT_EQ(outcome.problem, "");
-    EXPECT_EQ(gbkToUtf8(outcome.words.bytes()), "零元伍角整");
 }
 
 }  // namespace
