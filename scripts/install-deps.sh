@@ -10,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev fonts-noto-cjk
   xvfb xauth xclip
-  opencc libopencc-data libopencc-dev unicode-data libcli11-dev
+  opencc libopencc-data libopencc-dev unicode-data libcli11-dev time
 )
 
 missing=()

@@ -39,7 +39,7 @@ struct ChunkSteps {
 };
 
 // The default number of input bytes read at a time.
-inline constexpr std::size_t kDefaultChunkSize = 1u << 20;
+inline constexpr std::size_t kDefaultChunkSize = 1u << 18;
 
 // Runs the steps over the whole input and writes the result. Returns what went
 // wrong, naming the input (and the byte offset, for invalid input), or the
