@@ -143,6 +143,9 @@ int runReencoding(Reencoding reencoding, const RunOptions& options)
 
 int runAmount(const std::vector<std::string>& amounts, const RunOptions& options)
 {
+    if (amounts.empty() && outputIsAnInput(options, {"-"})) {
+        return kExitUsage;
+    }
     const std::unique_ptr<OutputFile> output = openOutput(options, OutputFile::Delivery::AsItComes);
     if (!output->error().empty()) {
         report(output->error());

@@ -6,12 +6,14 @@ and files it must leave behind."""
 
 import os
 import pty
+import re
 import subprocess
 import sys
 import tempfile
 import unittest
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "harvela-convert"
+SHARE = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "src", "cli", "share")
 
 SIMPLIFIED = "头发和面条\r\n“你好”‘世界’ 后台 里面\n".encode()
 TRADITIONAL = "頭發和面條\r\n『你好』「世界」 後臺 裡面\n".encode()
@@ -139,6 +141,17 @@ class HarvelaConvert(unittest.TestCase):
         for number, case in enumerate(CASES):
             with self.subTest(number=number, args=case["args"]):
                 self.run_case(case)
+
+    def test_man_page_and_completion_know_every_command(self):
+        help_text = subprocess.run([PROGRAM, "--help"], capture_output=True, check=True).stdout.decode()
+        commands = set(re.findall(r"^  ([a-z0-9-]+) ", help_text.split("Subcommands:")[1], re.MULTILINE))
+        self.assertEqual(len(commands), 7)
+        with open(os.path.join(SHARE, "harvela-convert.bash-completion"), encoding="utf-8") as file:
+            completed = set(re.search(r'commands="([^"]*)"', file.read()).group(1).split())
+        self.assertEqual(completed, commands)
+        with open(os.path.join(SHARE, "harvela-convert.1"), encoding="utf-8") as file:
+            documented = set(re.findall(r"^\.B ([a-z0-9-]+)", file.read(), re.MULTILINE))
+        self.assertLessEqual(commands, documented)
 
     def test_a_full_disk_is_a_failure(self):
         with open("/dev/full", "wb") as full:
