@@ -95,18 +95,28 @@ int runInChunks(const ChunkSteps& steps, const RunOptions& options, OutputFile::
     return finish(*output, !failed);
 }
 
+// No amount is this long; of a longer line only this much is kept, so that a
+// file without line breaks is read with bounded memory.
+constexpr std::size_t kLongestLineKept = 256;
+
 // Reads lines from input, without their "\n" or "\r\n".
 template <typename F>
 std::string forEachLine(InputFile& input, std::size_t chunkSize, F f)
 {
     std::string buffer;
     std::size_t lineStart = 0;
+    bool cutting = false;  // the line being read is longer than kept; its rest is dropped
     for (;;) {
         buffer.erase(0, lineStart);
         lineStart = 0;
         const std::size_t got = input.readInto(buffer, chunkSize);
         if (!input.error().empty()) {
             return input.name() + ": " + input.error();
+        }
+        if (cutting) {
+            const std::size_t end = buffer.find('\n', kLongestLineKept);
+            buffer.erase(kLongestLineKept, end == std::string::npos ? std::string::npos : end - kLongestLineKept);
+            cutting = end == std::string::npos;
         }
         for (std::size_t end; (end = buffer.find('\n', lineStart)) != std::string::npos; lineStart = end + 1) {
             std::string_view line(buffer.data() + lineStart, end - lineStart);
@@ -120,6 +130,10 @@ std::string forEachLine(InputFile& input, std::size_t chunkSize, F f)
                 f(std::string_view(buffer).substr(lineStart));  // a last line without "\n"
             }
             return {};
+        }
+        if (buffer.size() - lineStart > kLongestLineKept) {
+            buffer.resize(lineStart + kLongestLineKept);
+            cutting = true;
         }
     }
 }

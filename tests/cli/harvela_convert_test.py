@@ -38,6 +38,9 @@ CASES = [
          stderr=["(standard input):2", "2.567", "more than two decimals"]),
     dict(args=["amount", "1234567890123", "abc", "5"], status=1, stdout="\n\n伍元整\n".encode(),
          stderr=["太多了，还没见到过这么多钱。", '"abc": not an amount']),
+    # A line far longer than any amount is kept only in part, and the next line is still read.
+    dict(args=["amount", "--chunk-size", "7"], stdin=b"5" * 3000 + b"\n2\n", status=1,
+         stdout="\n贰元整\n".encode(), stderr=["(standard input):1"]),
     dict(args=["amount", "-o", "{dir}/words.txt", "7"], stdout=b"", after={"words.txt": "柒元整\n".encode()}),
 
     # Text filters: files, standard input, "-", -o, two files in a row.
