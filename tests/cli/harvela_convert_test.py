@@ -62,6 +62,8 @@ CASES = [
     dict(args=["to-traditional", "--encoding", "GBK"], stdin=b"\xba\xf3\xcc\xa8\r\n", stdout=b"\xe1\xe1\xc5\x5f\r\n"),
     dict(args=["to-traditional", "--encoding", "utf-16le"], stdin="后台".encode("utf-16le"),
          stdout="後臺".encode("utf-16le")),
+    dict(args=["to-traditional", "--encoding", "GB2312"], stdin=b"\xcc\xa8", status=1,
+         stderr=["has no form in GB2312"]),  # 臺 is not in GB2312
     dict(args=["to-traditional", "--encoding", "BIG5"], stdin="里".encode("big5"), stdout="裡".encode("big5")),
 
     # The re-encoding: all or nothing.
