@@ -69,7 +69,7 @@ OutputFile::OutputFile(const std::string& path) : name_(path), path_(path)
     descriptor_ = ::mkstemp(tempPath_.data());
     if (descriptor_ < 0) {
         tempPath_.clear();
-        fail("cannot create a temporary file beside it");
+        fail(std::string("cannot create a temporary file beside it: ") + std::strerror(errno));
         return;
     }
     ::fchmod(descriptor_, modeFor(path));
