@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/chunked_pipeline.h"
 
-#include <atomic>
 #include <thread>
 
 #include "cli/blocking_queue.h"
