@@ -26,9 +26,12 @@ constexpr const char* kProgramHelp =
 constexpr const char* kFooter =
     "每个命令的说明见 / Help on a command: harvela-convert COMMAND --help";
 
-struct TextCommand {
+// A command and the conversion it runs.
+template <typename Conversion>
+struct Command {
     const char* name;
     const char* help;
+    Conversion conversion;
 };
 
 void addOutputOptions(CLI::App& command, RunOptions& options)
@@ -81,31 +84,27 @@ int main(int argc, char** argv)
     addOutputOptions(*amount, options);
     amount->callback([&] { status = runAmount(amounts, options); });
 
-    const TextCommand textCommands[] = {
-        {"to-traditional", "简体转繁体（与 简→繁 按钮相同）\nSimplified to traditional (as the 简→繁 button)"},
-        {"to-simplified", "繁体转简体（与 繁→简 按钮相同）\nTraditional to simplified (as the 繁→简 button)"},
-        {"to-martian", "简体转火星文\nOrdinary text to Martian text"},
-        {"from-martian", "火星文转简体\nMartian text back to ordinary text"},
+    const Command<TextConversion> textCommands[] = {
+        {"to-traditional", "简体转繁体（与 简→繁 按钮相同）\nSimplified to traditional (as the 简→繁 button)",
+         TextConversion::toTraditional},
+        {"to-simplified", "繁体转简体（与 繁→简 按钮相同）\nTraditional to simplified (as the 繁→简 button)",
+         TextConversion::toSimplified},
+        {"to-martian", "简体转火星文\nOrdinary text to Martian text", TextConversion::toMartian},
+        {"from-martian", "火星文转简体\nMartian text back to ordinary text", TextConversion::fromMartian},
     };
-    const TextConversion conversions[] = {TextConversion::toTraditional, TextConversion::toSimplified,
-                                          TextConversion::toMartian, TextConversion::fromMartian};
-    for (std::size_t i = 0; i < std::size(textCommands); ++i) {
-        CLI::App* command = app.add_subcommand(textCommands[i].name, textCommands[i].help);
+    for (const auto& entry : textCommands) {
+        CLI::App* command = app.add_subcommand(entry.name, entry.help);
         command->add_option("--encoding", options.encoding,
                             "输入与输出的编码：UTF-8（默认）、GBK、GB18030 或 iconv 认识的任何名称\n"
                             "Encoding of input and output: UTF-8 (default), GBK, GB18030 or any name iconv knows")
             ->type_name("ENC");
         addOutputOptions(*command, options);
         addInputFiles(*command, options);
-        const TextConversion conversion = conversions[i];
+        const TextConversion conversion = entry.conversion;
         command->callback([&options, &status, conversion] { status = runTextFilter(conversion, options); });
     }
 
-    const struct {
-        const char* name;
-        const char* help;
-        Reencoding reencoding;
-    } reencodings[] = {
+    const Command<Reencoding> reencodings[] = {
         {"utf8-to-gb2312",
          "把字节从 UTF-8 转为 GB2312；全部成功才写出，否则报告出错的字节位置\n"
          "Re-encodes bytes from UTF-8 to GB2312; all or nothing, a failure names the byte offset",
@@ -119,7 +118,7 @@ int main(int argc, char** argv)
         CLI::App* command = app.add_subcommand(entry.name, entry.help);
         addOutputOptions(*command, options);
         addInputFiles(*command, options);
-        const Reencoding reencoding = entry.reencoding;
+        const Reencoding reencoding = entry.conversion;
         command->callback([&options, &status, reencoding] { status = runReencoding(reencoding, options); });
     }
 
