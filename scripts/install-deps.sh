@@ -11,7 +11,7 @@ packages=(
   qt6-base-dev fonts-noto-cjk
   xvfb xauth xclip
   desktop-file-utils appstream lintian dpkg-dev
-  opencc libopencc-data libopencc-dev unicode-data
+  opencc libopencc-data libopencc-dev unicode-data libcli11-dev time
 )
 
 missing=()
