@@ -62,7 +62,7 @@ package: deps
 	cmake -S . -B $(PACKAGE_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=Release -DHARVELA_SANITIZE=OFF -DHARVELA_BUILD_UI=ON -DHARVELA_BUILD_TESTS=OFF -DHARVELA_BUILD_BENCH=OFF \
 	  -DCMAKE_CXX_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CXXFLAGS) $$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get CPPFLAGS)" \
 	  -DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
-	cmake --build $(PACKAGE_DIR) --target harvela harvela_desktop_files
+	cmake --build $(PACKAGE_DIR)
 	cd $(PACKAGE_DIR) && rm -f harvela_*.deb && cpack
 	lintian --fail-on error,warning --info $(PACKAGE_DIR)/harvela_*.deb
 

@@ -47,17 +47,20 @@ constexpr const char* kTooManyDecimals = "more than two decimals";
 
 AmountOutcome amountInWords(std::string_view amount)
 {
-    if (amount.find('\0') != std::string_view::npos) {
+    // The page holds what is typed as GBK, and counts its limits in GBK bytes.
+    StrictGbk typedText = utf8ToGbkStrict(amount);
+    if (typedText.invalidOffset) {
         return {{}, kNotAnAmount};
     }
-    const Text typed(amount);
+    const Text typed = std::move(typedText.text);
+    const std::string_view typedBytes = typed.bytes();
     FreshAmountPage page;
-    const std::size_t point = amount.find('.');
+    const std::size_t point = typedBytes.find('.');
     if (point != std::string_view::npos) {
         // The page keeps the words of the integer part while no decimal is
         // typed yet, and shows its message when the integer part is too long.
-        page.type(Text(amount.substr(0, point)));
-        const Text fraction(amount.substr(point + 1));
+        page.type(Text(typedBytes.substr(0, point)));
+        const Text fraction(typedBytes.substr(point + 1));
         if (page.words() != Text(amountWords::kTooMuchMoney)) {
             if (!isDigitText(fraction)) {
                 return {{}, kNotAnAmount};

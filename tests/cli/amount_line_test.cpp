@@ -38,6 +38,10 @@ TEST(AmountLine, GivesThePagesWordsOrWhyThereAreNone)
         {"1.a", "", "not an amount"},
         {"1 2", "", "not an amount"},
         {std::string("1\0" "2", 3), "", "not an amount"},
+        {"1\xff", "", "not an amount"},  // not UTF-8
+        // Lengths count the page's GBK bytes, two per full-width digit, not UTF-8's three.
+        {"１２３４５６", "", "not an amount"},
+        {"-１２３４５６", "", "太多了，还没见到过这么多钱。"},
     };
     for (const auto& c : cases) {
         const AmountOutcome outcome = amountInWords(c.amount);
