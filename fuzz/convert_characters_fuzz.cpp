@@ -8,8 +8,8 @@
 // converting twice equals converting once.
 //
 // Input: the first byte chooses how the rest is read. Even: the bytes as they
-// are (zero bytes left out). Odd: four bytes at a time build one character,
-// so that GB18030 four-byte codes and table pairs are common.
+// are (zero bytes left out). Odd: well-formed GB18030 text, so that
+// four-byte codes and table pairs are common.
 
 #include <cstddef>
 #include <cstdint>
@@ -47,35 +47,6 @@ bool inUserDefinedArea(unsigned char lead, unsigned char trail)
 {
     return (lead >= 0xAA && lead <= 0xAF && trail >= 0xA1) || (lead >= 0xF8 && trail >= 0xA1)
         || (lead >= 0xA1 && lead <= 0xA7 && trail >= 0x40 && trail <= 0xA0);
-}
-
-std::string charactersFrom(std::string_view input)
-{
-    std::string text;
-    for (std::size_t at = 0; at + 4 <= input.size(); at += 4) {
-        const unsigned char a = byteOf(input, at + 1);
-        const unsigned char b = byteOf(input, at + 2);
-        const unsigned char c = byteOf(input, at + 3);
-        switch (byteOf(input, at) % 4) {
-        case 0:  // a one-byte character
-            text += static_cast<char>(a % 0x7F + 1);
-            break;
-        case 1:  // a pair with any second byte
-            text += {static_cast<char>(0x80 + a % 0x80), static_cast<char>(b == 0 ? 1 : b)};
-            break;
-        case 2:  // a GB18030 four-byte code
-            text += {static_cast<char>(0x81 + a % 0x7E), static_cast<char>(0x30 + b % 10),
-                     static_cast<char>(0x81 + c % 0x7E), static_cast<char>(0x30 + (a ^ c) % 10)};
-            break;
-        default:  // a pair of the table's ranges
-            text += {static_cast<char>(0x81 + a % 0x7E), static_cast<char>(0x40 + b % 0xBF)};
-            if (text.back() == '\x7f') {
-                text.back() = '\x80';
-            }
-            break;
-        }
-    }
-    return text;
 }
 
 void checkKind(const Text& text, ConversionKind kind)
@@ -116,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     const std::string_view rest = asBytes(data + 1, size - 1);
-    const Text text = (data[0] & 1) != 0 ? textWithoutZeros(charactersFrom(rest)) : textWithoutZeros(rest);
+    const Text text = (data[0] & 1) != 0 ? Text(gb18030TextFrom(rest)) : textWithoutZeros(rest);
     checkKind(text, simplifiedToTraditional);
     checkKind(text, traditionalToSimplified);
     return 0;

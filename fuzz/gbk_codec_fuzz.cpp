@@ -10,15 +10,13 @@
 // each; or as GB18030 characters of one, two or four bytes, four input bytes
 // each.
 
-#include <iconv.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <optional>
 #include <string>
 #include <string_view>
 
+#include "bare_iconv.h"
 #include "fuzz_check.h"
 #include "fuzz_input.h"
 #include "text/gbk_codec.h"
@@ -105,46 +103,6 @@ std::string scalarsFrom(std::string_view input, std::size_t width, char32_t limi
     return text;
 }
 
-std::string gb18030From(std::string_view input)
-{
-    std::string text;
-    for (std::size_t at = 0; at + 4 <= input.size(); at += 4) {
-        const unsigned char a = byteOf(input, at + 1);
-        const unsigned char b = byteOf(input, at + 2);
-        const unsigned char c = byteOf(input, at + 3);
-        switch (byteOf(input, at) % 3) {
-        case 0:
-            text += static_cast<char>(a % 0x7F + 1);
-            break;
-        case 1:
-            text += {static_cast<char>(0x81 + a % 0x7E), static_cast<char>(0x40 + b % 0xBF)};
-            break;
-        default:
-            text += {static_cast<char>(0x81 + a % 0x7E), static_cast<char>(0x30 + b % 10),
-                     static_cast<char>(0x81 + c % 0x7E), static_cast<char>(0x30 + (a ^ c) % 10)};
-            break;
-        }
-    }
-    return text;
-}
-
-// Whether one iconv call decodes the whole of these GB18030 bytes.
-bool iconvDecodesWhole(std::string_view gb)
-{
-    const iconv_t converter = iconv_open("UTF-8", "GB18030");
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
-        failProperty("iconv knows GB18030");
-    }
-    std::string output(gb.size() * 4 + 16, '\0');
-    char* in = const_cast<char*>(gb.data());
-    std::size_t inLeft = gb.size();
-    char* out = output.data();
-    std::size_t outLeft = output.size();
-    const std::size_t result = iconv(converter, &in, &inLeft, &out, &outLeft);
-    iconv_close(converter);
-    return result != static_cast<std::size_t>(-1) && inLeft == 0;
-}
-
 // Names the first character where two UTF-8 texts part, to tell findings apart.
 void reportFirstDifference(std::string_view expected, std::string_view actual)
 {
@@ -177,7 +135,7 @@ void checkUnicodeComesBack(std::string_view utf8)
 
 void checkGbkComesBack(std::string_view gb)
 {
-    if (gb.find('\0') != std::string_view::npos || !iconvDecodesWhole(gb)) {
+    if (gb.find('\0') != std::string_view::npos || !bareIconv(gb, "GB18030", "UTF-8")) {
         return;
     }
     check(utf8ToGbk(gbkToUtf8(gb)).bytes() == gb, "GB18030 text comes back from Unicode unchanged");
@@ -203,7 +161,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         input = scalarsFrom(rest, 3, 0x10FFFF);
         break;
     default:
-        input = gb18030From(rest);
+        input = gb18030TextFrom(rest);
         break;
     }
     check(isValidUtf8(gbkToUtf8(input)), "gbkToUtf8 gives valid UTF-8");
