@@ -71,9 +71,19 @@ tables: deps
 	python3 tools/traditional_tables.py
 	python3 tools/martian_table.py
 
-# Builds the libFuzzer targets with clang and runs each for FUZZ_SECONDS.
+# Builds the libFuzzer targets with clang (the library instrumented too) and
+# runs each for FUZZ_SECONDS, starting from its committed corpus in
+# fuzz/corpus/. Every target runs even when one finds a fault; inputs that
+# break a property land in build/fuzz/findings/, and the run fails at the end.
 FUZZ_SECONDS ?= 60
 fuzz: deps
 	CXX=clang++ cmake -S . -B $(FUZZ_DIR) $(CMAKE_GENERATOR) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DHARVELA_SANITIZE=ON -DHARVELA_BUILD_UI=OFF -DHARVELA_BUILD_TESTS=OFF -DHARVELA_BUILD_FUZZ=ON
 	cmake --build $(FUZZ_DIR)
-	@for fuzzer in $(FUZZ_DIR)/fuzz/*_fuzz; do echo "== $$fuzzer"; $$fuzzer -max_total_time=$(FUZZ_SECONDS) -max_len=4096 || exit 1; done
+	@mkdir -p $(FUZZ_DIR)/findings; failed=""; \
+	for fuzzer in $(FUZZ_DIR)/fuzz/*_fuzz; do \
+	  target=$$(basename $$fuzzer); echo "== $$target"; \
+	  mkdir -p $(FUZZ_DIR)/corpus/$$target; \
+	  $$fuzzer $(FUZZ_DIR)/corpus/$$target fuzz/corpus/$$target -max_total_time=$(FUZZ_SECONDS) -max_len=4096 \
+	    -artifact_prefix=$(FUZZ_DIR)/findings/$$target- || failed="$$failed $$target"; \
+	done; \
+	if [ -n "$$failed" ]; then echo "Fuzz findings in:$$failed (inputs in $(FUZZ_DIR)/findings/)"; exit 1; fi
