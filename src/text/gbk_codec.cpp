@@ -172,7 +172,7 @@ std::optional<std::size_t> encode(std::string_view utf8, Output<char>& output, b
 
 // Decodes GB18030 bytes into UTF-8 or UTF-16.
 template <typename Unit>
-std::basic_string<Unit> decode(std::string_view gbk)
+std::basic_string<Unit> decode(std::string_view gbk, LineBreaks lineBreaks = LineBreaks::unchanged)
 {
     if (gbk.empty()) {
         return {};
@@ -187,6 +187,10 @@ std::basic_string<Unit> decode(std::string_view gbk)
         output.makeRoom();
         const auto first = static_cast<unsigned char>(gbk[at]);
         if (first < 0x80) {
+            if (first == '\r' && lineBreaks == LineBreaks::crLfInGbk && at + 1 < gbk.size() && gbk[at + 1] == '\n') {
+                ++at;  // CR LF shows as its LF
+                continue;
+            }
             output.put(first);
             ++at;
             continue;
@@ -211,9 +215,9 @@ std::string gbkToUtf8(std::string_view gbk)
     return decode<char>(gbk);
 }
 
-std::u16string gbkToUtf16(std::string_view gbk)
+std::u16string gbkToUtf16(std::string_view gbk, LineBreaks lineBreaks)
 {
-    return decode<char16_t>(gbk);
+    return decode<char16_t>(gbk, lineBreaks);
 }
 
 Text utf8ToGbk(std::string_view utf8)
@@ -228,7 +232,7 @@ Text utf8ToGbk(std::string_view utf8)
     return Text(std::move(output).take());
 }
 
-Text utf16ToGbk(std::u16string_view utf16)
+Text utf16ToGbk(std::u16string_view utf16, LineBreaks lineBreaks)
 {
     if (utf16.empty()) {
         return {};
@@ -237,10 +241,14 @@ Text utf16ToGbk(std::u16string_view utf16)
     // A unit gives at most two bytes, but for the few characters with
     // four-byte codes, which the output grows for.
     Output<char> output(utf16.size() * 2);
+    const bool crLf = lineBreaks == LineBreaks::crLfInGbk;
     for (std::size_t at = 0; at < utf16.size(); ++at) {
         output.makeRoom();
         const char16_t unit = utf16[at];
-        if (unit < 0x80) {
+        if (crLf && (unit == u'\n' || unit == u'\u2028' || unit == u'\u2029')) {
+            output.put('\r');
+            output.put('\n');
+        } else if (unit < 0x80) {
             if (unit != 0) {  // U+0000 is left out
                 output.put(unit);
             }

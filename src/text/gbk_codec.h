@@ -35,11 +35,20 @@ std::string gbkToUtf8(std::string_view gbk);
 // which no text can hold, is left out.
 Text utf8ToGbk(std::string_view utf8);
 
+// How line breaks cross over. A multi-line box writes a line break as CR LF
+// in its GBK text and as one LF in the Unicode it shows, where U+2028 and
+// U+2029 are line breaks too; converting them on the way saves a pass over
+// the whole text.
+enum class LineBreaks {
+    unchanged,
+    crLfInGbk,  // GBK CR LF -> LF; LF, U+2028, U+2029 -> GBK CR LF
+};
+
 // The same two conversions for UTF-16, the form a window toolkit holds its
 // text in, without a step through UTF-8. A surrogate without its partner is
 // one malformed piece.
-std::u16string gbkToUtf16(std::string_view gbk);
-Text utf16ToGbk(std::u16string_view utf16);
+std::u16string gbkToUtf16(std::string_view gbk, LineBreaks lineBreaks = LineBreaks::unchanged);
+Text utf16ToGbk(std::u16string_view utf16, LineBreaks lineBreaks = LineBreaks::unchanged);
 
 // The strict form of utf8ToGbk, for whole files: valid UTF-8 becomes its
 // GB18030 bytes with exactly the same mapping, and anything else is refused.

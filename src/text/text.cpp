@@ -120,4 +120,14 @@ Text bytesToText(const ByteSet& bytes)
     return Text(bytes.bytes());
 }
 
+ByteSet textToBytes(Text&& text)
+{
+    return ByteSet(std::move(text));
+}
+
+Text bytesToText(ByteSet&& bytes)
+{
+    return Text(std::move(bytes).release());  // still cut at the first zero byte
+}
+
 }  // namespace harvela

@@ -39,6 +39,7 @@ public:
     }
 
     friend bool operator==(const Text&, const Text&) = default;
+    friend class ByteSet;
 
 private:
     std::string bytes_;
@@ -52,8 +53,12 @@ public:
     // Takes the bytes over without copying them.
     explicit ByteSet(std::string&& bytes) : bytes_(std::move(bytes)) {}
     ByteSet(std::initializer_list<std::uint8_t> bytes) : bytes_(bytes.begin(), bytes.end()) {}
+    // A text's bytes, taken over without copying them.
+    explicit ByteSet(Text&& text) : bytes_(std::move(text.bytes_)) {}
 
     std::string_view bytes() const { return bytes_; }
+    // The bytes taken over, leaving the set empty.
+    std::string release() && { return std::move(bytes_); }
     const char* data() const { return bytes_.data(); }
     bool empty() const { return bytes_.empty(); }
     Count size() const { return static_cast<Count>(bytes_.size()); }
@@ -75,6 +80,9 @@ Text replaceText(const Text& text, const Text& sought, const Text& replacement);
 int compareText(const Text& a, const Text& b);
 ByteSet textToBytes(const Text& text);
 Text bytesToText(const ByteSet& bytes);
+// The same, taking the bytes over: a large text is not copied.
+ByteSet textToBytes(Text&& text);
+Text bytesToText(ByteSet&& bytes);
 
 namespace detail {
 inline std::string_view bytesOf(const Text& text) { return text.bytes(); }

@@ -16,8 +16,9 @@ void ButtonActions::copyToClipboard(const Box& box)
 
 void ButtonActions::reencode(const char* fromEncoding, const char* toEncoding)
 {
-    const ByteSet converted = convertEncoding(textToBytes(readBoxText(boxes_.编辑框5)), fromEncoding, toEncoding);
-    writeBoxText(boxes_.编辑框6, bytesToText(converted));
+    // Each value passes on to the next step without a copy of the whole text.
+    writeBoxText(boxes_.编辑框6,
+                 bytesToText(convertEncoding(textToBytes(readBoxText(boxes_.编辑框5)), fromEncoding, toEncoding)));
 }
 
 void ButtonActions::convertCharacterPage(ConversionKind kind)

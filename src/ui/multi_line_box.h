@@ -17,6 +17,7 @@ public:
 protected:
     QString shownText() const override;
     void showText(const QString& shown) override { setPlainText(shown); }
+    bool userEditable() const override { return !isReadOnly(); }
 
 private:
     QMetaObject::Connection changes_;

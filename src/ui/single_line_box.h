@@ -18,6 +18,7 @@ public:
 protected:
     QString shownText() const override { return text(); }
     void showText(const QString& shown) override { setText(shown); }
+    bool userEditable() const override { return !isReadOnly(); }
 
 private:
     QMetaObject::Connection changes_;

@@ -5,8 +5,11 @@ namespace harvela {
 
 Text WidgetBox::read() const
 {
+    if (!changedSinceWrite_) {
+        return written_;
+    }
     const QString shown = shownText();
-    if (shown == shownForWritten_) {
+    if (shownForWritten_ && shown == *shownForWritten_) {
         return written_;
     }
     return textFromShown(shown, lines_);
@@ -18,7 +21,11 @@ void WidgetBox::write(const Text& text)
     showText(shownFromText(text, lines_));
     writing_ = false;
     written_ = text;
-    shownForWritten_ = shownText();
+    changedSinceWrite_ = false;
+    // To recognise an edit undone by hand, an editable box keeps what the
+    // write shows; a read-only box, which only the program changes, is spared
+    // reading its whole text back after every write.
+    shownForWritten_ = userEditable() ? std::optional(shownText()) : std::nullopt;
     raiseTextChanged();
 }
 
@@ -26,6 +33,7 @@ void WidgetBox::widgetTextChanged()
 {
     // A write reports its change itself, once, when it is complete.
     if (!writing_) {
+        changedSinceWrite_ = true;
         raiseTextChanged();
     }
 }

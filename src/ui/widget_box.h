@@ -2,13 +2,18 @@
 #pragma once
 
 // A box over a real widget. The widget holds Unicode; the program reads and
-// writes GBK texts. Reading right after a write gives back exactly the bytes
-// written, even bytes that stand for no character (shown as U+FFFD), for as
-// long as the widget still shows what that write put there.
+// writes GBK texts. Reading after a write gives back exactly the bytes
+// written, even bytes that stand for no character (shown as U+FFFD), while
+// the widget's own change signal reports no other change; what the widget
+// makes of the text while showing it (a line edit's length limit, say) does
+// not count. After any other change the box reads what the widget shows,
+// unless an editable box shows again exactly what the last write put there
+// (an edit undone by hand).
 
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 #include "text/box.h"
 #include "ui/box_text.h"
@@ -32,6 +37,9 @@ protected:
     // The widget's text as it stands, and replacing it.
     virtual QString shownText() const = 0;
     virtual void showText(const QString& shown) = 0;
+    // Whether the user can change the text; only the program changes a
+    // read-only box.
+    virtual bool userEditable() const = 0;
 
     // Subclasses call this for every change their widget reports.
     void widgetTextChanged();
@@ -41,7 +49,10 @@ private:
 
     BoxLines lines_;
     Text written_;
-    QString shownForWritten_;
+    // Until the first write, the widget's text is the box's text.
+    bool changedSinceWrite_ = true;
+    // What an editable box showed right after the last write.
+    std::optional<QString> shownForWritten_;
     bool writing_ = false;
     std::function<void()> handler_;
 };

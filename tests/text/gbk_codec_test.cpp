@@ -80,6 +80,38 @@ TEST(GbkCodecTest, Utf16MarksEachLoneSurrogateAndBrokenCodeOnce)
     EXPECT_TRUE(gbkToUtf16("a\xD6\xD0\x81\x30\x81") == u"a\u4E2D\uFFFD0\uFFFD");
 }
 
+TEST(GbkCodecTest, LineBreaksCrossAsCrLfInGbkAndOneLineFeedInUtf16)
+{
+    const struct {
+        std::string gbk;
+        std::u16string utf16;
+    } decoded[] = {
+        {"a\r\nb\r\n", u"a\nb\n"},
+        {"\r\r\n\n\r", u"\r\n\n\r"},  // only a CR right before an LF goes
+        {"\xD6\xD0\r\n", u"\u4E2D\n"},
+        {"\x81\r\n", u"\uFFFD\n"},  // a broken lead byte takes no part of the break
+    };
+    for (const auto& c : decoded) {
+        EXPECT_TRUE(gbkToUtf16(c.gbk, LineBreaks::crLfInGbk) == c.utf16) << c.gbk;
+    }
+    const struct {
+        std::u16string utf16;
+        std::string gbk;
+    } encoded[] = {
+        {u"a\nb", "a\r\nb"},
+        {u"\u2028\u2029", "\r\n\r\n"},
+        {u"\r\n\r", "\r\r\n\r"},  // a CR is a character of its own
+        {u"\u4E2D\n", "\xD6\xD0\r\n"},
+    };
+    for (const auto& c : encoded) {
+        EXPECT_EQ(utf16ToGbk(c.utf16, LineBreaks::crLfInGbk).bytes(), c.gbk);
+    }
+    // Left alone, the same characters keep their own codes.
+    EXPECT_TRUE(gbkToUtf16("a\r\n") == u"a\r\n");
+    EXPECT_EQ(utf16ToGbk(u"\n\u2028\u2029"), utf8ToGbk("\n\u2028\u2029"));
+    EXPECT_NE(utf8ToGbk("\u2028").bytes(), "\r\n");
+}
+
 // The C library's own conversion of the whole input in one call, or nothing
 // when it refuses any of it.
 std::optional<std::string> libraryConversion(const char* to, const char* from, std::string_view input)

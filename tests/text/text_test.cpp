@@ -122,6 +122,9 @@ TEST(Text, ConcatenationAndByteSets)
     EXPECT_TRUE(textToBytes(Text()).empty());
     EXPECT_EQ(textToBytes(gbk("角")), (ByteSet{0xBD, 0xC7}));
     EXPECT_EQ(bytesToText(withZero), Text("A"));
+    EXPECT_EQ(bytesToText(ByteSet(withZero)), Text("A")) << "taken over, still cut at the zero";
+    Text taken = gbk("角");
+    EXPECT_EQ(textToBytes(std::move(taken)), (ByteSet{0xBD, 0xC7}));
     EXPECT_EQ(bytesToText(ByteSet{}), Text());
     EXPECT_EQ(bytesToText(ByteSet{0x61, 0xB0}), bytes({0x61, 0xB0}));
 }

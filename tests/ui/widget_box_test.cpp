@@ -91,6 +91,59 @@ TEST(WidgetBoxTest, AfterTheUserChangesTheBoxItReadsWhatItShows)
     EXPECT_EQ(readBoxText(box), bytes({'a', 0x81})) << "the box shows the written text again";
 }
 
+TEST(WidgetBoxTest, AnyChangeNotMadeByAWriteIsReadFromTheWidget)
+{
+    // Read-only or not, a box that something else changed reads what it
+    // shows. A read-only box keeps nothing of what a write showed, so even
+    // the same characters shown again read through the conversion.
+    const Text written = bytes({'a', 0x81, '\r', 'b'});  // a lone lead byte, a lone CR
+    const QString shownAgain = QStringLiteral("a") + kReplacement + QChar(u'\n') + QStringLiteral("b");
+    const Text readAgain("a\x84\x31\xA4\x37\r\nb");
+    for (const bool readOnly : {false, true}) {
+        Counted<MultiLineBox> counted;
+        MultiLineBox& box = counted.box;
+        box.setReadOnly(readOnly);
+        writeBoxText(box, written);
+        EXPECT_EQ(box.toPlainText(), shownAgain) << "a lone CR shows as a line break";
+        EXPECT_EQ(readBoxText(box), written) << readOnly;
+
+        box.setPlainText(QStringLiteral("x\ny"));
+        EXPECT_EQ(counted.changes, 2);
+        EXPECT_EQ(readBoxText(box), Text("x\r\ny")) << readOnly;
+
+        box.setPlainText(shownAgain);
+        EXPECT_EQ(readBoxText(box), readOnly ? readAgain : written) << readOnly;
+
+        writeBoxText(box, written);
+        EXPECT_EQ(readBoxText(box), written) << "a write makes the box its own again";
+    }
+}
+
+TEST(WidgetBoxTest, TypingAfterAWriteIsRead)
+{
+    MultiLineBox box;
+    box.show();
+    writeBoxText(box, bytes({'x', '\r', '\n', 0xFF}));
+    box.moveCursor(QTextCursor::End);
+    QTest::keyClick(&box, Qt::Key_Return);
+    QTest::keyClicks(&box, "z");
+    EXPECT_EQ(readBoxText(box).bytes(), "x\r\n\x84\x31\xA4\x37\r\nz");
+}
+
+TEST(WidgetBoxTest, AWriteReadsBackWholeWhereTheWidgetShowsLess)
+{
+    // A line edit shows no more than its length limit. The box still holds
+    // the whole text written: reading and copying give it all.
+    for (const bool readOnly : {false, true}) {
+        SingleLineBox box;
+        box.setReadOnly(readOnly);
+        box.setMaxLength(3);
+        writeBoxText(box, "abcdef");
+        EXPECT_EQ(box.text(), QStringLiteral("abc"));
+        EXPECT_EQ(readBoxText(box), Text("abcdef")) << readOnly;
+    }
+}
+
 TEST(WidgetBoxTest, LineBreaksAreCrLfInTheTextOfMultiLineBoxes)
 {
     MultiLineBox box;
