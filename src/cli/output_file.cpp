@@ -63,8 +63,20 @@ OutputFile::OutputFile(Delivery delivery)
 {
 }
 
-OutputFile::OutputFile(const std::string& path) : name_(path), path_(path)
+OutputFile::OutputFile(const std::string& path) : name_(path)
 {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) {
+        // A device or a pipe (-o /dev/null) is written to directly: renaming
+        // a file over it would replace it.
+        descriptor_ = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        if (descriptor_ < 0) {
+            fail(std::strerror(errno));
+        }
+        ownsDescriptor_ = true;
+        return;
+    }
+    path_ = path;
     tempPath_ = folderOf(path) + "/." + baseNameOf(path) + ".harvela-XXXXXX";
     descriptor_ = ::mkstemp(tempPath_.data());
     if (descriptor_ < 0) {
@@ -77,7 +89,7 @@ OutputFile::OutputFile(const std::string& path) : name_(path), path_(path)
 
 OutputFile::~OutputFile()
 {
-    if (!path_.empty() && descriptor_ >= 0) {
+    if ((!path_.empty() || ownsDescriptor_) && descriptor_ >= 0) {
         ::close(descriptor_);
     }
     if (!tempPath_.empty() && !committed_) {

@@ -18,17 +18,16 @@ const CodeTable* conversionTable(ConversionKind kind)
     }
 }
 
-Text convertCharacters(const Text& text, ConversionKind kind)
+void convertCharactersInPlace(std::span<char> bytes, ConversionKind kind)
 {
     const CodeTable* table = conversionTable(kind);
-    if (table == nullptr || text.empty()) {
-        return text;
+    if (table == nullptr) {
+        return;
     }
-    std::string converted(text.bytes());
-    const std::size_t length = converted.size();
+    const std::size_t length = bytes.size();
     std::size_t position = 0;
     while (position < length) {
-        const auto lead = static_cast<unsigned char>(converted[position]);
+        const auto lead = static_cast<unsigned char>(bytes[position]);
         if (!isLeadByte(lead)) {
             ++position;
             continue;
@@ -37,14 +36,23 @@ Text convertCharacters(const Text& text, ConversionKind kind)
             break;  // a lone lead byte at the end stays
         }
         const int row = codeTableRow(lead);
-        const int column = codeTableColumn(static_cast<unsigned char>(converted[position + 1]));
+        const int column = codeTableColumn(static_cast<unsigned char>(bytes[position + 1]));
         if (row >= 0 && column >= 0) {
             const CodeTableEntry& entry = (*table)[row][column];
-            converted[position] = static_cast<char>(entry[0]);
-            converted[position + 1] = static_cast<char>(entry[1]);
+            bytes[position] = static_cast<char>(entry[0]);
+            bytes[position + 1] = static_cast<char>(entry[1]);
         }
         position += 2;
     }
+}
+
+Text convertCharacters(const Text& text, ConversionKind kind)
+{
+    if (conversionTable(kind) == nullptr || text.empty()) {
+        return text;
+    }
+    std::string converted(text.bytes());
+    convertCharactersInPlace(converted, kind);
     return Text(std::move(converted));
 }
 

@@ -20,6 +20,11 @@ template <typename Unit>
 class Output {
 public:
     explicit Output(std::size_t expectedSize) : units_(expectedSize + 16, Unit{}) {}
+    // Goes on after the units already in units.
+    Output(std::basic_string<Unit>&& units, std::size_t expectedSize) : units_(std::move(units)), used_(units_.size())
+    {
+        units_.resize(used_ + expectedSize + 16);
+    }
 
     // Room for at least one more character of up to four units.
     void makeRoom()
@@ -170,18 +175,20 @@ std::optional<std::size_t> encode(std::string_view utf8, Output<char>& output, b
     return std::nullopt;
 }
 
+// In UTF-8, one byte of GB18030 gives one, two give at most three, four give
+// four; in UTF-16, fewer. A broken lone byte gives three, which the output
+// grows for.
+template <typename Unit>
+std::size_t decodedSizeFor(std::string_view gbk)
+{
+    return sizeof(Unit) == 1 ? gbk.size() + gbk.size() / 2 : gbk.size();
+}
+
 // Decodes GB18030 bytes into UTF-8 or UTF-16.
 template <typename Unit>
-std::basic_string<Unit> decode(std::string_view gbk)
+void decodeInto(std::string_view gbk, Output<Unit>& output)
 {
-    if (gbk.empty()) {
-        return {};
-    }
     const gb18030::Mapping& mapping = gb18030::mapping();
-    // In UTF-8, one byte gives one, two give at most three, four give four;
-    // in UTF-16, fewer. A broken lone byte gives three, which the output
-    // grows for.
-    Output<Unit> output(sizeof(Unit) == 1 ? gbk.size() + gbk.size() / 2 : gbk.size());
     std::size_t at = 0;
     while (at < gbk.size()) {
         output.makeRoom();
@@ -201,6 +208,16 @@ std::basic_string<Unit> decode(std::string_view gbk)
             at += undecodableLength(rest);
         }
     }
+}
+
+template <typename Unit>
+std::basic_string<Unit> decode(std::string_view gbk)
+{
+    if (gbk.empty()) {
+        return {};
+    }
+    Output<Unit> output(decodedSizeFor<Unit>(gbk));
+    decodeInto(gbk, output);
     return std::move(output).take();
 }
 
@@ -254,6 +271,25 @@ Text utf16ToGbk(std::u16string_view utf16)
         }
     }
     return Text(std::move(output).take());
+}
+
+void appendGbkAsUtf8(std::string_view gbk, std::string& out)
+{
+    Output<char> output(std::move(out), decodedSizeFor<char>(gbk));
+    decodeInto(gbk, output);
+    out = std::move(output).take();
+}
+
+std::optional<std::size_t> appendUtf8AsGbkStrict(std::string_view utf8, std::string& out)
+{
+    const std::size_t start = out.size();
+    Output<char> output(std::move(out), utf8.size());
+    const std::optional<std::size_t> invalid = encode(utf8, output, true);
+    out = std::move(output).take();
+    if (invalid) {
+        out.resize(start);
+    }
+    return invalid;
 }
 
 StrictGbk utf8ToGbkStrict(std::string_view utf8)
