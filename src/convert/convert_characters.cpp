@@ -35,10 +35,12 @@ void convertCharactersInPlace(std::span<char> bytes, ConversionKind kind)
         if (position + 1 == length) {
             break;  // a lone lead byte at the end stays
         }
-        const int row = codeTableRow(lead);
-        const int column = codeTableColumn(static_cast<unsigned char>(bytes[position + 1]));
-        if (row >= 0 && column >= 0) {
-            const CodeTableEntry& entry = (*table)[row][column];
+        const auto trail = static_cast<unsigned char>(bytes[position + 1]);
+        if (codeTableRow(lead) >= 0 && codeTableColumn(trail) >= 0) {
+            // The column without codeTableColumn's branch on the two trail
+            // ranges, which text mixes at random.
+            const int column = trail - 0x40 - (trail > 0x7F ? 1 : 0);
+            const CodeTableEntry& entry = (*table)[codeTableRow(lead)][column];
             bytes[position] = static_cast<char>(entry[0]);
             bytes[position + 1] = static_cast<char>(entry[1]);
         }

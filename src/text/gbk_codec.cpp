@@ -34,6 +34,23 @@ public:
         }
     }
     void put(std::uint32_t unit) { units_[used_++] = static_cast<Unit>(unit); }
+    // Two or three units with one update of the count: the stores of single
+    // units could change the count as far as the compiler knows.
+    void put(std::uint32_t first, std::uint32_t second)
+    {
+        Unit* const at = units_.data() + used_;
+        at[0] = static_cast<Unit>(first);
+        at[1] = static_cast<Unit>(second);
+        used_ += 2;
+    }
+    void put(std::uint32_t first, std::uint32_t second, std::uint32_t third)
+    {
+        Unit* const at = units_.data() + used_;
+        at[0] = static_cast<Unit>(first);
+        at[1] = static_cast<Unit>(second);
+        at[2] = static_cast<Unit>(third);
+        used_ += 3;
+    }
 
     std::basic_string<Unit> take() &&
     {
@@ -158,7 +175,13 @@ std::optional<std::size_t> encode(std::string_view utf8, Output<char>& output, b
             const auto second = static_cast<unsigned char>(utf8[at + 1]);
             const auto third = static_cast<unsigned char>(utf8[at + 2]);
             if ((second & 0xC0) == 0x80 && (third & 0xC0) == 0x80) {
-                putCode(output, mapping.code((first & 0x0Fu) << 12 | (second & 0x3Fu) << 6 | (third & 0x3Fu)));
+                const gb18030::Code code =
+                    mapping.code((first & 0x0Fu) << 12 | (second & 0x3Fu) << 6 | (third & 0x3Fu));
+                if (code > 0xFF && code <= 0xFFFF) {
+                    output.put(code >> 8, code & 0xFF);
+                } else {
+                    putCode(output, code);
+                }
                 at += 3;
                 continue;
             }
@@ -197,6 +220,19 @@ void decodeInto(std::string_view gbk, Output<Unit>& output)
             output.put(first);
             ++at;
             continue;
+        }
+        if (sizeof(Unit) == 1 && first <= 0xFE && at + 1 < gbk.size()) {
+            // Most of Chinese text: a two-byte code of a character that takes
+            // three bytes in UTF-8.
+            const auto second = static_cast<unsigned char>(gbk[at + 1]);
+            if (first >= 0x81 && second >= 0x40 && second <= 0xFE) {
+                const char32_t scalar = mapping.twoByte(first, second);
+                if (scalar >= 0x800 && scalar <= 0xFFFF) {
+                    output.put(0xE0 | (scalar >> 12), 0x80 | ((scalar >> 6) & 0x3F), 0x80 | (scalar & 0x3F));
+                    at += 2;
+                    continue;
+                }
+            }
         }
         const std::string_view rest = gbk.substr(at);
         const Decoded decoded = decodeMultiByte(mapping, rest);
