@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "convert/convert_characters.h"
 
+#include <cstring>
 #include <string>
 #include <utility>
 
@@ -24,27 +25,27 @@ void convertCharactersInPlace(std::span<char> bytes, ConversionKind kind)
     if (table == nullptr) {
         return;
     }
-    const std::size_t length = bytes.size();
-    std::size_t position = 0;
-    while (position < length) {
-        const auto lead = static_cast<unsigned char>(bytes[position]);
-        if (!isLeadByte(lead)) {
-            ++position;
+    // Through a pointer and with unsigned range checks without branches: this
+    // loop runs over whole files.
+    auto* at = reinterpret_cast<unsigned char*>(bytes.data());
+    unsigned char* const end = at + bytes.size();
+    while (at < end) {
+        const unsigned lead = at[0];
+        if (!isLeadByte(static_cast<unsigned char>(lead))) {
+            ++at;
             continue;
         }
-        if (position + 1 == length) {
+        if (at + 1 == end) {
             break;  // a lone lead byte at the end stays
         }
-        const auto trail = static_cast<unsigned char>(bytes[position + 1]);
-        if (codeTableRow(lead) >= 0 && codeTableColumn(trail) >= 0) {
-            // The column without codeTableColumn's branch on the two trail
-            // ranges, which text mixes at random.
-            const int column = trail - 0x40 - (trail > 0x7F ? 1 : 0);
-            const CodeTableEntry& entry = (*table)[codeTableRow(lead)][column];
-            bytes[position] = static_cast<char>(entry[0]);
-            bytes[position + 1] = static_cast<char>(entry[1]);
+        const unsigned trail = at[1];
+        // The pairs codeTableRow and codeTableColumn give a place: lead
+        // 81-FE, trail 40-FE but 7F.
+        if (lead - 0x81u <= 0xFEu - 0x81u && trail - 0x40u <= 0xFEu - 0x40u && trail != 0x7F) {
+            const CodeTableEntry entry = (*table)[lead - 0x81u][trail - 0x40u - (trail > 0x7F ? 1u : 0u)];
+            std::memcpy(at, entry.data(), entry.size());
         }
-        position += 2;
+        at += 2;
     }
 }
 
