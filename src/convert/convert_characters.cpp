@@ -25,8 +25,8 @@ void convertCharactersInPlace(std::span<char> bytes, ConversionKind kind)
     if (table == nullptr) {
         return;
     }
-    // Through a pointer and with unsigned range checks without branches: this
-    // loop runs over whole files.
+    // Through a pointer, and one unsigned comparison per range: this loop
+    // runs over whole files.
     auto* at = reinterpret_cast<unsigned char*>(bytes.data());
     unsigned char* const end = at + bytes.size();
     while (at < end) {

@@ -146,8 +146,9 @@ Decoded decodeMultiByte(const gb18030::Mapping& mapping, std::string_view bytes)
 
 // Encodes ASCII but U+0000, and the three-byte characters whose lead byte is
 // E1-EF but ED (any continuation bytes make them valid), which make up most
-// text, from at on, as far as the room lasts. Returns where it stopped: at anything else, which the
-// general path takes, at the end, or where the room ran out.
+// text, from at on, as far as the room lasts. Returns where it stopped: at
+// anything else, which the general path takes, at the end, or where the room
+// ran out.
 std::size_t encodeCommonRun(const gb18030::Mapping& mapping, std::string_view utf8, std::size_t at,
                             Output<char>& output)
 {

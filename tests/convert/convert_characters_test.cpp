@@ -93,9 +93,8 @@ TEST(ConvertCharacters, KeepsMalformedBytesAndStaysInStep)
 
 TEST(ConvertCharacters, InPlaceKeepsZeroBytesAndConvertsAroundThem)
 {
-    // 爱 \0 爱, a lead byte cut off by a zero byte, and a zero byte after a
-    // lone lead byte at the start: the stretches between zero bytes convert
-    // as texts of their own.
+    // 爱 0 爱, a lead byte cut off by a zero byte, zero bytes alone: the
+    // stretches between zero bytes convert as texts of their own would.
     const struct {
         const char* name;
         std::string bytes;
