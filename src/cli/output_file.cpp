@@ -16,6 +16,9 @@ namespace {
 
 // Bytes gathered before one write() call.
 constexpr std::size_t kFlushSize = 1u << 18;
+// A piece this large goes out in a write() call of its own when nothing is
+// gathered: copying it first would cost more than the call.
+constexpr std::size_t kDirectWriteSize = 1u << 16;
 
 std::string folderOf(const std::string& path)
 {
@@ -128,7 +131,7 @@ bool OutputFile::write(std::string_view bytes)
     if (!error_.empty()) {
         return false;
     }
-    if (pending_.empty() && bytes.size() >= kFlushSize && !holding_) {
+    if (pending_.empty() && bytes.size() >= kDirectWriteSize && !holding_) {
         return writeAll(descriptor_, bytes);  // a large piece goes out without a copy
     }
     pending_.append(bytes);
