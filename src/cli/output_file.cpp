@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace harvela::cli {
 
@@ -79,15 +81,21 @@ OutputFile::OutputFile(const std::string& path) : name_(path)
         ownsDescriptor_ = true;
         return;
     }
-    path_ = path;
-    tempPath_ = folderOf(path) + "/." + baseNameOf(path) + ".harvela-XXXXXX";
+    // Through a symbolic link (-o /dev/stdout too) the file it leads to is
+    // replaced, not the link.
+    std::error_code unresolved;
+    path_ = std::filesystem::canonical(path, unresolved).string();
+    if (unresolved) {
+        path_ = path;  // a file yet to be made
+    }
+    tempPath_ = folderOf(path_) + "/." + baseNameOf(path_) + ".harvela-XXXXXX";
     descriptor_ = ::mkstemp(tempPath_.data());
     if (descriptor_ < 0) {
         tempPath_.clear();
         fail(std::string("cannot create a temporary file beside it: ") + std::strerror(errno));
         return;
     }
-    ::fchmod(descriptor_, modeFor(path));
+    ::fchmod(descriptor_, modeFor(path_));
 }
 
 OutputFile::~OutputFile()

@@ -182,6 +182,21 @@ class HarvelaConvert(unittest.TestCase):
             self.assertTrue(stat.S_ISFIFO(os.stat(fifo).st_mode))
             self.assertEqual(os.listdir(folder), ["pipe"])
 
+    def test_a_symbolic_link_named_with_o_stays_and_its_file_is_replaced(self):
+        with tempfile.TemporaryDirectory() as folder:
+            target = os.path.join(folder, "out.txt")
+            link = os.path.join(folder, "link.txt")
+            with open(target, "wb") as file:
+                file.write(b"previous")
+            os.symlink("out.txt", link)
+            result = subprocess.run([PROGRAM, "to-traditional", "-o", link], input=SIMPLIFIED,
+                                    capture_output=True, timeout=60)
+            self.assertEqual(result.returncode, 0, result.stderr.decode(errors="replace"))
+            self.assertTrue(os.path.islink(link))
+            with open(target, "rb") as file:
+                self.assertEqual(file.read(), TRADITIONAL)
+            self.assertEqual(sorted(os.listdir(folder)), ["link.txt", "out.txt"])
+
     def test_progress_line_only_on_a_terminal_and_not_when_quiet(self):
         with tempfile.TemporaryDirectory() as folder:
             big = os.path.join(folder, "big.txt")
