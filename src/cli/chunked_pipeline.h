@@ -3,7 +3,9 @@
 
 // Converts one input of any size in pieces cut at character boundaries, with
 // bounded memory: one thread reads and decodes the next pieces while the
-// calling thread converts and writes the current one.
+// calling thread converts and writes the current one. A step may do more of
+// the work on the reading thread (the text filters convert the characters
+// there), so that the two threads share it evenly.
 
 #include <cstddef>
 #include <cstdint>
@@ -27,7 +29,7 @@ struct DecodedPiece {
 
 struct ChunkSteps {
     // Decodes the whole characters at the start of input (all of it when
-    // atEnd). Runs on the reading thread.
+    // atEnd), for the convert step. Runs on the reading thread.
     std::function<DecodedPiece(std::string_view input, bool atEnd)> decode;
     // Converts one decoded piece, appending to output; returns what went
     // wrong, or the empty text. inputOffset is where the piece began.

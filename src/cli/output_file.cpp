@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace harvela::cli {
 
@@ -16,6 +18,9 @@ namespace {
 
 // Bytes gathered before one write() call.
 constexpr std::size_t kFlushSize = 1u << 18;
+// A piece this large goes out in a write() call of its own when nothing is
+// gathered: copying it first would cost more than the call.
+constexpr std::size_t kDirectWriteSize = 1u << 16;
 
 std::string folderOf(const std::string& path)
 {
@@ -63,21 +68,39 @@ OutputFile::OutputFile(Delivery delivery)
 {
 }
 
-OutputFile::OutputFile(const std::string& path) : name_(path), path_(path)
+OutputFile::OutputFile(const std::string& path) : name_(path)
 {
-    tempPath_ = folderOf(path) + "/." + baseNameOf(path) + ".harvela-XXXXXX";
+    struct stat status {};
+    if (::stat(path.c_str(), &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) {
+        // A device or a pipe (-o /dev/null) is written to directly: renaming
+        // a file over it would replace it.
+        descriptor_ = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        if (descriptor_ < 0) {
+            fail(std::strerror(errno));
+        }
+        ownsDescriptor_ = true;
+        return;
+    }
+    // Through a symbolic link (-o /dev/stdout too) the file it leads to is
+    // replaced, not the link.
+    std::error_code unresolved;
+    path_ = std::filesystem::canonical(path, unresolved).string();
+    if (unresolved) {
+        path_ = path;  // a file yet to be made
+    }
+    tempPath_ = folderOf(path_) + "/." + baseNameOf(path_) + ".harvela-XXXXXX";
     descriptor_ = ::mkstemp(tempPath_.data());
     if (descriptor_ < 0) {
         tempPath_.clear();
         fail(std::string("cannot create a temporary file beside it: ") + std::strerror(errno));
         return;
     }
-    ::fchmod(descriptor_, modeFor(path));
+    ::fchmod(descriptor_, modeFor(path_));
 }
 
 OutputFile::~OutputFile()
 {
-    if (!path_.empty() && descriptor_ >= 0) {
+    if ((!path_.empty() || ownsDescriptor_) && descriptor_ >= 0) {
         ::close(descriptor_);
     }
     if (!tempPath_.empty() && !committed_) {
@@ -116,7 +139,7 @@ bool OutputFile::write(std::string_view bytes)
     if (!error_.empty()) {
         return false;
     }
-    if (pending_.empty() && bytes.size() >= kFlushSize && !holding_) {
+    if (pending_.empty() && bytes.size() >= kDirectWriteSize && !holding_) {
         return writeAll(descriptor_, bytes);  // a large piece goes out without a copy
     }
     pending_.append(bytes);

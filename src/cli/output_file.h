@@ -4,7 +4,7 @@
 // Where a run's output goes: standard output, or a file named with -o that is
 // written as a temporary file in the same folder and renamed over the file
 // only when the whole run has succeeded. A failed run leaves the named file
-// as it was.
+// as it was. A device or a pipe named with -o is written to as it comes.
 
 #include <string>
 #include <string_view>
@@ -48,6 +48,7 @@ private:
     std::string path_;      // the file named with -o, or empty
     std::string tempPath_;  // its temporary file while the run lasts
     int descriptor_ = -1;   // where flushed bytes go
+    bool ownsDescriptor_ = false;  // a device or a pipe opened for -o
     bool holding_ = false;  // standard output held back until commit()
     bool committed_ = false;
     std::string pending_;

@@ -24,7 +24,6 @@ public:
         DecodedPiece piece;
         piece.used = atEnd ? bytes.size() : utf8Boundary(bytes);
         const std::string_view whole = bytes.substr(0, piece.used);
-        piece.bytes.reserve(whole.size());
         std::size_t stretchStart = 0;
         forEachZeroFreeStretch(whole, [&](std::string_view stretch, bool afterZero) {
             if (afterZero) {
@@ -34,12 +33,10 @@ public:
                 stretchStart += 1;
                 return true;
             }
-            StrictGbk gbk = utf8ToGbkStrict(stretch);
-            if (gbk.invalidOffset) {
-                piece.invalidOffset = stretchStart + *gbk.invalidOffset;
+            if (const std::optional<std::size_t> invalid = appendUtf8AsGbkStrict(stretch, piece.bytes)) {
+                piece.invalidOffset = stretchStart + *invalid;
                 return false;
             }
-            piece.bytes.append(gbk.text.bytes());
             stretchStart += stretch.size() + 1;
             return true;
         });
@@ -52,9 +49,7 @@ public:
             if (afterZero) {
                 out.push_back('\0');
             }
-            if (!stretch.empty()) {
-                out.append(gbkToUtf8(stretch));
-            }
+            appendGbkAsUtf8(stretch, out);
             return true;
         });
         return true;

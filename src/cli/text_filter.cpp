@@ -10,25 +10,24 @@ namespace harvela::cli {
 
 namespace {
 
-Text convertText(const Text& text, TextConversion conversion)
+ConversionKind characterKind(TextConversion conversion)
 {
-    switch (conversion) {
-    case TextConversion::toTraditional:
-        return convertCharacters(text, simplifiedToTraditional);
-    case TextConversion::toSimplified:
-        return convertCharacters(text, traditionalToSimplified);
-    case TextConversion::toMartian:
-        return convertMartianText(text, true);
-    case TextConversion::fromMartian:
-        return convertMartianText(text, false);
-    }
-    return text;
+    return conversion == TextConversion::toTraditional ? simplifiedToTraditional : traditionalToSimplified;
+}
+
+Text convertMartian(const Text& text, TextConversion conversion)
+{
+    return convertMartianText(text, conversion == TextConversion::toMartian);
 }
 
 }  // namespace
 
-std::string convertGbkText(std::string_view gbk, TextConversion conversion)
+void convertGbkText(std::string& gbk, TextConversion conversion)
 {
+    if (conversion == TextConversion::toTraditional || conversion == TextConversion::toSimplified) {
+        convertCharactersInPlace(gbk, characterKind(conversion));  // same length, zero bytes kept
+        return;
+    }
     std::string converted;
     converted.reserve(gbk.size());
     forEachZeroFreeStretch(gbk, [&](std::string_view stretch, bool afterZero) {
@@ -36,20 +35,27 @@ std::string convertGbkText(std::string_view gbk, TextConversion conversion)
             converted.push_back('\0');
         }
         if (!stretch.empty()) {
-            converted.append(convertText(Text(stretch), conversion).bytes());
+            converted.append(convertMartian(Text(stretch), conversion).bytes());
         }
         return true;
     });
-    return converted;
+    gbk = std::move(converted);
 }
 
 ChunkSteps textFilterSteps(TextCodec& codec, TextConversion conversion)
 {
+    // The reading thread decodes and converts, the writing thread encodes:
+    // the two halves of the work take about the same time.
     return ChunkSteps{
-        .decode = [&codec](std::string_view input, bool atEnd) { return codec.decode(input, atEnd); },
+        .decode =
+            [&codec, conversion](std::string_view input, bool atEnd) {
+                DecodedPiece piece = codec.decode(input, atEnd);
+                convertGbkText(piece.bytes, conversion);
+                return piece;
+            },
         .convert =
-            [&codec, conversion](std::string_view piece, std::uint64_t inputOffset, std::string& output) {
-                if (codec.encode(convertGbkText(piece, conversion), output)) {
+            [&codec](std::string_view piece, std::uint64_t inputOffset, std::string& output) {
+                if (codec.encode(piece, output)) {
                     return std::string();
                 }
                 return "a character after byte " + std::to_string(inputOffset) + " has no form in " + codec.name();

@@ -15,8 +15,8 @@ class TextCodec;
 
 enum class TextConversion { toTraditional, toSimplified, toMartian, fromMartian };
 
-// The converted form of GBK text of whole characters; zero bytes stay.
-std::string convertGbkText(std::string_view gbk, TextConversion conversion);
+// Converts GBK text of whole characters in place; zero bytes stay.
+void convertGbkText(std::string& gbk, TextConversion conversion);
 
 // The steps that decode with codec, convert, and encode with codec again.
 // The codec must outlive them.

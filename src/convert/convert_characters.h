@@ -6,6 +6,7 @@
 // regard to its neighbours. The byte length of a text never changes.
 
 #include <cstdint>
+#include <span>
 
 #include "convert/character_tables.h"
 #include "text/text.h"
@@ -25,5 +26,10 @@ const CodeTable* conversionTable(ConversionKind kind);
 // ranges (lead 0x80 or 0xFF, trail below 0x40, 0x7F or 0xFF). An unknown kind
 // gives the text unchanged.
 Text convertCharacters(const Text& text, ConversionKind kind);
+
+// The same conversion in place, on bytes that may hold zero bytes as well: a
+// zero byte is never a lead byte, and a pair it ends is outside the tables, so
+// it stays as it is and the pairs around it convert as they would without it.
+void convertCharactersInPlace(std::span<char> bytes, ConversionKind kind);
 
 }  // namespace harvela

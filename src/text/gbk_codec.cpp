@@ -20,6 +20,11 @@ template <typename Unit>
 class Output {
 public:
     explicit Output(std::size_t expectedSize) : units_(expectedSize + 16, Unit{}) {}
+    // Goes on after the units already in units.
+    Output(std::basic_string<Unit>&& units, std::size_t expectedSize) : units_(std::move(units)), used_(units_.size())
+    {
+        units_.resize(used_ + expectedSize + 16);
+    }
 
     // Room for at least one more character of up to four units.
     void makeRoom()
@@ -29,6 +34,12 @@ public:
         }
     }
     void put(std::uint32_t unit) { units_[used_++] = static_cast<Unit>(unit); }
+    // The free room, for a loop that writes through a pointer of its own:
+    // the stores of single units could change the count as far as the
+    // compiler knows, which would keep it from holding the count in a register.
+    Unit* cursor() { return units_.data() + used_; }
+    Unit* end() { return units_.data() + units_.size(); }
+    void advanceTo(const Unit* cursor) { used_ = static_cast<std::size_t>(cursor - units_.data()); }
 
     std::basic_string<Unit> take() &&
     {
@@ -133,6 +144,46 @@ Decoded decodeMultiByte(const gb18030::Mapping& mapping, std::string_view bytes)
     return {0, 0};
 }
 
+// Encodes ASCII but U+0000, and the three-byte characters whose lead byte is
+// E1-EF but ED (any continuation bytes make them valid), which make up most
+// text, from at on, as far as the room lasts. Returns where it stopped: at
+// anything else, which the general path takes, at the end, or where the room
+// ran out.
+std::size_t encodeCommonRun(const gb18030::Mapping& mapping, std::string_view utf8, std::size_t at,
+                            Output<char>& output)
+{
+    const auto* in = reinterpret_cast<const unsigned char*>(utf8.data());
+    const std::size_t size = utf8.size();
+    char* out = output.cursor();
+    char* const end = output.end();
+    while (at < size && end - out >= 2) {
+        const unsigned first = in[at];
+        if (first - 1u < 0x7Fu) {  // 01-7F
+            *out++ = static_cast<char>(first);
+            ++at;
+            continue;
+        }
+        if (first - 0xE1u > 0xEFu - 0xE1u || first == 0xED || size - at < 3) {
+            break;
+        }
+        const unsigned second = in[at + 1];
+        const unsigned third = in[at + 2];
+        if ((second & 0xC0u) != 0x80u || (third & 0xC0u) != 0x80u) {
+            break;
+        }
+        const gb18030::Code code = mapping.code((first & 0x0Fu) << 12 | (second & 0x3Fu) << 6 | (third & 0x3Fu));
+        if (code <= 0xFF || code > 0xFFFF) {
+            break;  // no code, or a four-byte one
+        }
+        out[0] = static_cast<char>(code >> 8);
+        out[1] = static_cast<char>(code & 0xFF);
+        out += 2;
+        at += 3;
+    }
+    output.advanceTo(out);
+    return at;
+}
+
 // Encodes utf8 into output. Malformed UTF-8 becomes one replacement code per
 // maximal subpart, or, when strict, ends the encoding: the result is then the
 // offset of the malformed sequence (a zero byte counts as malformed).
@@ -141,22 +192,16 @@ std::optional<std::size_t> encode(std::string_view utf8, Output<char>& output, b
     const gb18030::Mapping& mapping = gb18030::mapping();
     std::size_t at = 0;
     while (at < utf8.size()) {
+        at = encodeCommonRun(mapping, utf8, at, output);
+        if (at == utf8.size()) {
+            break;
+        }
         output.makeRoom();
         const auto first = static_cast<unsigned char>(utf8[at]);
         if (first != 0 && first < 0x80) {
             output.put(first);
             ++at;
             continue;
-        }
-        if (first >= 0xE1 && first <= 0xEF && first != 0xED && at + 2 < utf8.size()) {
-            // Most of Chinese text: three bytes, any continuation bytes valid.
-            const auto second = static_cast<unsigned char>(utf8[at + 1]);
-            const auto third = static_cast<unsigned char>(utf8[at + 2]);
-            if ((second & 0xC0) == 0x80 && (third & 0xC0) == 0x80) {
-                putCode(output, mapping.code((first & 0x0Fu) << 12 | (second & 0x3Fu) << 6 | (third & 0x3Fu)));
-                at += 3;
-                continue;
-            }
         }
         const utf8::Character character = utf8::readCharacter(utf8.substr(at));
         if (strict && (!character.valid || character.scalar == 0)) {
@@ -170,20 +215,69 @@ std::optional<std::size_t> encode(std::string_view utf8, Output<char>& output, b
     return std::nullopt;
 }
 
-// Decodes GB18030 bytes into UTF-8 or UTF-16.
+// In UTF-8, one byte of GB18030 gives one, two give at most three, four give
+// four; in UTF-16, fewer. A broken lone byte gives three, which the output
+// grows for.
 template <typename Unit>
-std::basic_string<Unit> decode(std::string_view gbk, LineBreaks lineBreaks = LineBreaks::unchanged)
+std::size_t decodedSizeFor(std::string_view gbk)
 {
-    if (gbk.empty()) {
-        return {};
+    return sizeof(Unit) == 1 ? gbk.size() + gbk.size() / 2 : gbk.size();
+}
+
+// Decodes ASCII and the two-byte codes of characters that take three bytes in
+// UTF-8, which make up most text, from at on, as far as the room lasts.
+// Returns where it stopped: at anything else, which the general path takes,
+// at the end, or where the room ran out.
+std::size_t decodeCommonRun(const gb18030::Mapping& mapping, std::string_view gbk, std::size_t at,
+                            Output<char>& output)
+{
+    const auto* in = reinterpret_cast<const unsigned char*>(gbk.data());
+    const std::size_t size = gbk.size();
+    char* out = output.cursor();
+    char* const end = output.end();
+    while (at < size && end - out >= 3) {
+        const unsigned first = in[at];
+        if (first < 0x80) {
+            *out++ = static_cast<char>(first);
+            ++at;
+            continue;
+        }
+        if (size - at < 2) {
+            break;
+        }
+        const unsigned second = in[at + 1];
+        if (first - 0x81u > 0xFEu - 0x81u || second - 0x40u > 0xFEu - 0x40u) {
+            break;
+        }
+        const char32_t scalar = mapping.twoByte(static_cast<unsigned char>(first), static_cast<unsigned char>(second));
+        if (scalar < 0x800 || scalar > 0xFFFF) {
+            break;  // none, or not three bytes in UTF-8
+        }
+        out[0] = static_cast<char>(0xE0 | (scalar >> 12));
+        out[1] = static_cast<char>(0x80 | ((scalar >> 6) & 0x3F));
+        out[2] = static_cast<char>(0x80 | (scalar & 0x3F));
+        out += 3;
+        at += 2;
     }
+    output.advanceTo(out);
+    return at;
+}
+
+// Decodes GB18030 bytes into UTF-8 or UTF-16. Line breaks are only ever
+// changed on the way to UTF-16 (a window's text), which the common run below
+// does not take.
+template <typename Unit>
+void decodeInto(std::string_view gbk, Output<Unit>& output, LineBreaks lineBreaks = LineBreaks::unchanged)
+{
     const gb18030::Mapping& mapping = gb18030::mapping();
-    // In UTF-8, one byte gives one, two give at most three, four give four;
-    // in UTF-16, fewer. A broken lone byte gives three, which the output
-    // grows for.
-    Output<Unit> output(sizeof(Unit) == 1 ? gbk.size() + gbk.size() / 2 : gbk.size());
     std::size_t at = 0;
     while (at < gbk.size()) {
+        if constexpr (sizeof(Unit) == 1) {
+            at = decodeCommonRun(mapping, gbk, at, output);
+            if (at == gbk.size()) {
+                break;
+            }
+        }
         output.makeRoom();
         const auto first = static_cast<unsigned char>(gbk[at]);
         if (first < 0x80) {
@@ -205,6 +299,16 @@ std::basic_string<Unit> decode(std::string_view gbk, LineBreaks lineBreaks = Lin
             at += undecodableLength(rest);
         }
     }
+}
+
+template <typename Unit>
+std::basic_string<Unit> decode(std::string_view gbk, LineBreaks lineBreaks = LineBreaks::unchanged)
+{
+    if (gbk.empty()) {
+        return {};
+    }
+    Output<Unit> output(decodedSizeFor<Unit>(gbk));
+    decodeInto(gbk, output, lineBreaks);
     return std::move(output).take();
 }
 
@@ -262,6 +366,25 @@ Text utf16ToGbk(std::u16string_view utf16, LineBreaks lineBreaks)
         }
     }
     return Text(std::move(output).take());
+}
+
+void appendGbkAsUtf8(std::string_view gbk, std::string& out)
+{
+    Output<char> output(std::move(out), decodedSizeFor<char>(gbk));
+    decodeInto(gbk, output);
+    out = std::move(output).take();
+}
+
+std::optional<std::size_t> appendUtf8AsGbkStrict(std::string_view utf8, std::string& out)
+{
+    const std::size_t start = out.size();
+    Output<char> output(std::move(out), utf8.size());
+    const std::optional<std::size_t> invalid = encode(utf8, output, true);
+    out = std::move(output).take();
+    if (invalid) {
+        out.resize(start);
+    }
+    return invalid;
 }
 
 StrictGbk utf8ToGbkStrict(std::string_view utf8)

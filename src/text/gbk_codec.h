@@ -62,4 +62,10 @@ struct StrictGbk {
 };
 StrictGbk utf8ToGbkStrict(std::string_view utf8);
 
+// gbkToUtf8 and utf8ToGbkStrict appending to out, for a large input converted
+// piece by piece into one buffer. The strict form returns the offset of the
+// first invalid sequence, and then leaves out as it was.
+void appendGbkAsUtf8(std::string_view gbk, std::string& out);
+std::optional<std::size_t> appendUtf8AsGbkStrict(std::string_view utf8, std::string& out);
+
 }  // namespace harvela

@@ -7,9 +7,11 @@ and files it must leave behind."""
 import os
 import pty
 import re
+import stat
 import subprocess
 import sys
 import tempfile
+import threading
 import unittest
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "harvela-convert"
@@ -164,6 +166,36 @@ class HarvelaConvert(unittest.TestCase):
                                     stderr=subprocess.PIPE, timeout=60)
         self.assertEqual(result.returncode, 1)
         self.assertIn("No space left on device", result.stderr.decode())
+
+    def test_a_pipe_named_with_o_is_written_to_and_stays_a_pipe(self):
+        with tempfile.TemporaryDirectory() as folder:
+            fifo = os.path.join(folder, "pipe")
+            os.mkfifo(fifo)
+            received = []
+            reader = threading.Thread(target=lambda: received.append(open(fifo, "rb").read()), daemon=True)
+            reader.start()
+            result = subprocess.run([PROGRAM, "to-traditional", "-o", fifo], input=SIMPLIFIED,
+                                    capture_output=True, timeout=60)
+            reader.join(timeout=5)
+            self.assertEqual(result.returncode, 0, result.stderr.decode(errors="replace"))
+            self.assertEqual(received, [TRADITIONAL])
+            self.assertTrue(stat.S_ISFIFO(os.stat(fifo).st_mode))
+            self.assertEqual(os.listdir(folder), ["pipe"])
+
+    def test_a_symbolic_link_named_with_o_stays_and_its_file_is_replaced(self):
+        with tempfile.TemporaryDirectory() as folder:
+            target = os.path.join(folder, "out.txt")
+            link = os.path.join(folder, "link.txt")
+            with open(target, "wb") as file:
+                file.write(b"previous")
+            os.symlink("out.txt", link)
+            result = subprocess.run([PROGRAM, "to-traditional", "-o", link], input=SIMPLIFIED,
+                                    capture_output=True, timeout=60)
+            self.assertEqual(result.returncode, 0, result.stderr.decode(errors="replace"))
+            self.assertTrue(os.path.islink(link))
+            with open(target, "rb") as file:
+                self.assertEqual(file.read(), TRADITIONAL)
+            self.assertEqual(sorted(os.listdir(folder)), ["link.txt", "out.txt"])
 
     def test_progress_line_only_on_a_terminal_and_not_when_quiet(self):
         with tempfile.TemporaryDirectory() as folder:

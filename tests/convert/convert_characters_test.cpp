@@ -91,6 +91,26 @@ TEST(ConvertCharacters, KeepsMalformedBytesAndStaysInStep)
     }
 }
 
+TEST(ConvertCharacters, InPlaceKeepsZeroBytesAndConvertsAroundThem)
+{
+    // 爱 0 爱, a lead byte cut off by a zero byte, zero bytes alone: the
+    // stretches between zero bytes convert as texts of their own would.
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::string expected;
+    } cases[] = {
+        {"between characters", std::string("\xB0\xAE\0\xB0\xAE", 5), std::string("\x90\xDB\0\x90\xDB", 5)},
+        {"after a lead byte", std::string("a\xB0\0\xB0\xAE", 5), std::string("a\xB0\0\x90\xDB", 5)},
+        {"only zero bytes", std::string("\0\0", 2), std::string("\0\0", 2)},
+    };
+    for (const auto& c : cases) {
+        std::string converted = c.bytes;
+        convertCharactersInPlace(converted, simplifiedToTraditional);
+        EXPECT_EQ(converted, c.expected) << c.name;
+    }
+}
+
 TEST(ConvertCharacters, UnknownKindLeavesTheTextUnchanged)
 {
     const Text text = gbk("爱国");

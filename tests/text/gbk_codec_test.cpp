@@ -308,6 +308,15 @@ TEST(GbkCodecTest, LongInputsGrowTheOutputAsTheyNeed)
     EXPECT_EQ(encoded.length(), 400'000);
     EXPECT_EQ(firstDifference(letters, gbkToUtf8(encoded.bytes())), "");
     EXPECT_EQ(firstDifference(shown, gbkToUtf8(broken)), "");
+
+    // Appending grows the buffer beyond what it held before alike.
+    std::string appended = "kept";
+    EXPECT_FALSE(appendUtf8AsGbkStrict(letters, appended).has_value());
+    EXPECT_EQ(appended.size(), 4 + 400'000u);
+    EXPECT_EQ(firstDifference("kept" + std::string(encoded.bytes()), appended), "");
+    appended = "kept";
+    appendGbkAsUtf8(broken, appended);
+    EXPECT_EQ(firstDifference("kept" + shown, appended), "");
 }
 
 TEST(GbkCodecTest, StrictEncodingGivesTheSameBytesForValidUtf8)
@@ -317,6 +326,13 @@ TEST(GbkCodecTest, StrictEncodingGivesTheSameBytesForValidUtf8)
     EXPECT_FALSE(strict.invalidOffset.has_value());
     EXPECT_EQ(strict.text, utf8ToGbk(valid));
     EXPECT_EQ(utf8ToGbkStrict("").text, Text());
+
+    std::string gbkBytes = "kept";
+    EXPECT_FALSE(appendUtf8AsGbkStrict(valid, gbkBytes).has_value());
+    EXPECT_EQ(gbkBytes, "kept" + std::string(strict.text.bytes()));
+    std::string utf8 = "kept";
+    appendGbkAsUtf8(strict.text.bytes(), utf8);
+    EXPECT_EQ(utf8, "kept" + valid);
 }
 
 TEST(GbkCodecTest, StrictEncodingRefusesAtTheFirstInvalidSequence)
@@ -341,6 +357,9 @@ TEST(GbkCodecTest, StrictEncodingRefusesAtTheFirstInvalidSequence)
         const StrictGbk strict = utf8ToGbkStrict(c.utf8);
         EXPECT_EQ(strict.invalidOffset, std::optional<std::size_t>(c.offset)) << testing::PrintToString(c.utf8);
         EXPECT_TRUE(strict.text.empty());
+        std::string appended = "kept";
+        EXPECT_EQ(appendUtf8AsGbkStrict(c.utf8, appended), std::optional<std::size_t>(c.offset));
+        EXPECT_EQ(appended, "kept");
     }
 }
 
