@@ -151,9 +151,23 @@ Mapping::Mapping()
             twoByteCodes += static_cast<char>(trail);
         }
     }
+    std::vector<char32_t> twoByteScalars(twoByte_.size());
     convertItems("UTF-32LE", "GB18030", std::move(twoByteCodes), 2,
                  [](std::string_view) { return std::size_t{4}; },
-                 [this](std::size_t index, std::string_view output) { twoByte_[index] = fromUtf32(output); });
+                 [&twoByteScalars](std::size_t index, std::string_view output) {
+                     twoByteScalars[index] = fromUtf32(output);
+                 });
+    for (std::size_t index = 0; index < twoByteScalars.size(); ++index) {
+        const char32_t scalar = twoByteScalars[index];
+        if (scalar > 0xFFFF) {
+            twoByte_[index] = kSupplementary;
+            const auto trails = static_cast<std::size_t>(kTrails);
+            const auto code = static_cast<Code>((0x81 + index / trails) << 8 | (0x40 + index % trails));
+            supplementaryTwoByte_.push_back({scalar, code});
+        } else {
+            twoByte_[index] = static_cast<char16_t>(scalar);
+        }
+    }
 
     std::string fourByteCodes;
     for (std::uint32_t index = 0; index < kLowFourByteCodes; ++index) {
@@ -175,14 +189,14 @@ Mapping::Mapping()
                      for (const char byte : output) {
                          code = code << 8 | static_cast<unsigned char>(byte);
                      }
-                     bmpCode_[0x80 + index] = code;
+                     setBmpCode(static_cast<char16_t>(0x80 + index), code);
                  });
     for (char32_t ascii = 1; ascii < 0x80; ++ascii) {
-        bmpCode_[ascii] = ascii;
+        bmpCode_[ascii] = static_cast<std::uint16_t>(ascii);
     }
 
     // Supplementary characters that a two-byte code decodes as.
-    for (const char32_t scalar : twoByte_) {
+    for (const char32_t scalar : twoByteScalars) {
         if (scalar > 0xFFFF && supplementaryExceptionCount_ < static_cast<int>(supplementaryExceptions_.size())) {
             convertItems("GB18030", "UTF-32LE", utf32(scalar), 4, codeLength,
                          [this, scalar](std::size_t, std::string_view output) {
@@ -199,9 +213,19 @@ Mapping::Mapping()
     for (const PrivateUseCode& extra : kPrivateUseCodes) {
         const std::uint32_t index = linearIndex(extra.code);
         if (bmpCode_[extra.scalar] == 0 && index < kLowFourByteCodes && lowFourByte_[index] == 0) {
-            bmpCode_[extra.scalar] = extra.code;
+            setBmpCode(extra.scalar, extra.code);
             lowFourByte_[index] = extra.scalar;
         }
+    }
+}
+
+void Mapping::setBmpCode(char16_t scalar, Code code)
+{
+    if (!isFourByteCode(code)) {
+        bmpCode_[scalar] = static_cast<std::uint16_t>(code);
+    } else if (const std::uint32_t index = linearIndex(code); index < kLowFourByteCodes) {
+        bmpCode_[scalar] = kFourByte;
+        bmpFourByteIndex_[scalar] = static_cast<std::uint16_t>(index);
     }
 }
 
@@ -215,6 +239,19 @@ char32_t Mapping::fourByte(unsigned char b1, unsigned char b2, unsigned char b3,
         return 0x10000 + (index - kSupplementaryStart);
     }
     return 0;
+}
+
+char32_t Mapping::supplementaryScalar(unsigned char lead, unsigned char trail) const
+{
+    const Code code = Code{lead} << 8 | trail;
+    const auto entry = std::find_if(supplementaryTwoByte_.begin(), supplementaryTwoByte_.end(),
+                                    [code](const Exception& e) { return e.code == code; });
+    return entry != supplementaryTwoByte_.end() ? entry->scalar : 0;
+}
+
+Code Mapping::bmpFourByteCode(char32_t scalar) const
+{
+    return fourByteCode(bmpFourByteIndex_[scalar]);
 }
 
 Code Mapping::supplementaryCode(char32_t scalar) const

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "text/gbk_codec.h"
 
+#include <cassert>
 #include <cstddef>
 #include <cstdint>
+#include <type_traits>
 
 #include "text/gb18030_mapping.h"
 #include "text/utf8_scan.h"
@@ -71,7 +73,20 @@ void putCharacter(Output<char>& output, char32_t scalar)
     }
 }
 
-void putCharacter(Output<char16_t>& output, char32_t scalar)
+// UTF-16 into a buffer with room for all of it: a GBK text never takes more
+// units in UTF-16 than it has bytes.
+class Utf16Output {
+public:
+    explicit Utf16Output(char16_t* units) : cursor_(units) {}
+    void makeRoom() {}
+    void put(std::uint32_t unit) { *cursor_++ = static_cast<char16_t>(unit); }
+    char16_t* cursor() const { return cursor_; }
+
+private:
+    char16_t* cursor_;
+};
+
+void putCharacter(Utf16Output& output, char32_t scalar)
 {
     if (scalar < 0x10000) {
         output.put(scalar);
@@ -216,12 +231,10 @@ std::optional<std::size_t> encode(std::string_view utf8, Output<char>& output, b
 }
 
 // In UTF-8, one byte of GB18030 gives one, two give at most three, four give
-// four; in UTF-16, fewer. A broken lone byte gives three, which the output
-// grows for.
-template <typename Unit>
-std::size_t decodedSizeFor(std::string_view gbk)
+// four. A broken lone byte gives three, which the output grows for.
+std::size_t utf8SizeFor(std::string_view gbk)
 {
-    return sizeof(Unit) == 1 ? gbk.size() + gbk.size() / 2 : gbk.size();
+    return gbk.size() + gbk.size() / 2;
 }
 
 // Decodes ASCII and the two-byte codes of characters that take three bytes in
@@ -266,13 +279,13 @@ std::size_t decodeCommonRun(const gb18030::Mapping& mapping, std::string_view gb
 // Decodes GB18030 bytes into UTF-8 or UTF-16. Line breaks are only ever
 // changed on the way to UTF-16 (a window's text), which the common run below
 // does not take.
-template <typename Unit>
-void decodeInto(std::string_view gbk, Output<Unit>& output, LineBreaks lineBreaks = LineBreaks::unchanged)
+template <typename Out>
+void decodeInto(std::string_view gbk, Out& output, LineBreaks lineBreaks = LineBreaks::unchanged)
 {
     const gb18030::Mapping& mapping = gb18030::mapping();
     std::size_t at = 0;
     while (at < gbk.size()) {
-        if constexpr (sizeof(Unit) == 1) {
+        if constexpr (std::is_same_v<Out, Output<char>>) {
             at = decodeCommonRun(mapping, gbk, at, output);
             if (at == gbk.size()) {
                 break;
@@ -301,27 +314,31 @@ void decodeInto(std::string_view gbk, Output<Unit>& output, LineBreaks lineBreak
     }
 }
 
-template <typename Unit>
-std::basic_string<Unit> decode(std::string_view gbk, LineBreaks lineBreaks = LineBreaks::unchanged)
-{
-    if (gbk.empty()) {
-        return {};
-    }
-    Output<Unit> output(decodedSizeFor<Unit>(gbk));
-    decodeInto(gbk, output, lineBreaks);
-    return std::move(output).take();
-}
-
 }  // namespace
 
 std::string gbkToUtf8(std::string_view gbk)
 {
-    return decode<char>(gbk);
+    if (gbk.empty()) {
+        return {};
+    }
+    Output<char> output(utf8SizeFor(gbk));
+    decodeInto(gbk, output);
+    return std::move(output).take();
 }
 
 std::u16string gbkToUtf16(std::string_view gbk, LineBreaks lineBreaks)
 {
-    return decode<char16_t>(gbk, lineBreaks);
+    std::u16string utf16(gbk.size(), u'\0');
+    utf16.resize(gbkToUtf16(gbk, utf16, lineBreaks));
+    return utf16;
+}
+
+std::size_t gbkToUtf16(std::string_view gbk, std::span<char16_t> out, LineBreaks lineBreaks)
+{
+    assert(out.size() >= gbk.size());
+    Utf16Output output(out.data());
+    decodeInto(gbk, output, lineBreaks);
+    return static_cast<std::size_t>(output.cursor() - out.data());
 }
 
 Text utf8ToGbk(std::string_view utf8)
@@ -370,7 +387,7 @@ Text utf16ToGbk(std::u16string_view utf16, LineBreaks lineBreaks)
 
 void appendGbkAsUtf8(std::string_view gbk, std::string& out)
 {
-    Output<char> output(std::move(out), decodedSizeFor<char>(gbk));
+    Output<char> output(std::move(out), utf8SizeFor(gbk));
     decodeInto(gbk, output);
     out = std::move(output).take();
 }

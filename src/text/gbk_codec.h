@@ -14,6 +14,7 @@
 
 #include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -48,6 +49,10 @@ enum class LineBreaks {
 // text in, without a step through UTF-8. A surrogate without its partner is
 // one malformed piece.
 std::u16string gbkToUtf16(std::string_view gbk, LineBreaks lineBreaks = LineBreaks::unchanged);
+// The same straight into out, which needs room for gbk.size() units (no GBK
+// text takes more in UTF-16), for a string type of the caller's own; returns
+// the number of units written.
+std::size_t gbkToUtf16(std::string_view gbk, std::span<char16_t> out, LineBreaks lineBreaks = LineBreaks::unchanged);
 Text utf16ToGbk(std::u16string_view utf16, LineBreaks lineBreaks = LineBreaks::unchanged);
 
 // The strict form of utf8ToGbk, for whole files: valid UTF-8 becomes its

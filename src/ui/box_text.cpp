@@ -18,9 +18,14 @@ LineBreaks lineBreaksOf(BoxLines lines)
 
 QString shownFromText(const Text& text, BoxLines lines)
 {
-    // UTF-16 is what QString holds: no step through UTF-8.
-    const std::u16string utf16 = gbkToUtf16(text.bytes(), lineBreaksOf(lines));
-    return QString(reinterpret_cast<const QChar*>(utf16.data()), static_cast<qsizetype>(utf16.size()));
+    // UTF-16 is what QString holds: decoded straight into its buffer, which
+    // needs no filling first, and then cut to the units written.
+    const std::string_view gbk = text.bytes();
+    QString shown(static_cast<qsizetype>(gbk.size()), Qt::Uninitialized);
+    const std::size_t units =
+        gbkToUtf16(gbk, std::span(reinterpret_cast<char16_t*>(shown.data()), gbk.size()), lineBreaksOf(lines));
+    shown.truncate(static_cast<qsizetype>(units));
+    return shown;
 }
 
 Text textFromShown(const QString& shown, BoxLines lines)
