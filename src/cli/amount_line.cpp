@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/amount_line.h"
 
+#include <utility>
+
 #include "amount/amount_in_words.h"
 #include "amount/amount_words.h"
 #include "amount/integer_words.h"
@@ -15,7 +17,7 @@ namespace {
 class StoredBox final : public Box {
 public:
     Text read() const override { return text_; }
-    void write(const Text& text) override { text_ = text; }
+    void write(Text text) override { text_ = std::move(text); }
 
 private:
     Text text_;

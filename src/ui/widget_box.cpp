@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "ui/widget_box.h"
 
+#include <utility>
+
 namespace harvela {
 
 Text WidgetBox::read() const
@@ -15,12 +17,12 @@ Text WidgetBox::read() const
     return textFromShown(shown, lines_);
 }
 
-void WidgetBox::write(const Text& text)
+void WidgetBox::write(Text text)
 {
     writing_ = true;
     showText(shownFromText(text, lines_));
     writing_ = false;
-    written_ = text;
+    written_ = std::move(text);
     changedSinceWrite_ = false;
     // To recognise an edit undone by hand, an editable box keeps what the
     // write shows; a read-only box, which only the program changes, is spared

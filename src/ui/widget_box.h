@@ -24,7 +24,7 @@ class WidgetBox : public Box {
 public:
     Text read() const final;
     // Raises the text-changed event exactly once.
-    void write(const Text& text) final;
+    void write(Text text) final;
 
     // The handler of the text-changed event: runs after every change of the
     // text, by the user or by write().

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "memory_box.h"
 
+#include <utility>
+
 namespace harvela {
 
-void MemoryBox::write(const Text& text)
+void MemoryBox::write(Text text)
 {
     text_ = text;
-    writes_.push_back(text);
+    writes_.push_back(std::move(text));
     raiseTextChanged();
 }
 

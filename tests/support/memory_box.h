@@ -14,7 +14,7 @@ namespace harvela {
 class MemoryBox : public Box {
 public:
     Text read() const override { return text_; }
-    void write(const Text& text) override;
+    void write(Text text) override;
 
     // A change made by the user (typing, deleting, pasting): raises the event.
     void type(const Text& text);
