@@ -199,6 +199,41 @@ std::size_t encodeCommonRun(const gb18030::Mapping& mapping, std::string_view ut
     return at;
 }
 
+// The same for UTF-16: encodes ASCII but U+0000 and, when line breaks
+// change, LF, and the characters outside the surrogates that have two-byte
+// codes. U+2028 and U+2029 have four-byte codes, so they stop it too.
+std::size_t encodeCommonUtf16Run(const gb18030::Mapping& mapping, std::u16string_view utf16, std::size_t at,
+                                 Output<char>& output, bool crLf)
+{
+    const std::size_t size = utf16.size();
+    char* out = output.cursor();
+    char* const end = output.end();
+    while (at < size && end - out >= 2) {
+        const unsigned unit = utf16[at];
+        if (unit - 1u < 0x7Fu) {  // 01-7F
+            if (unit == '\n' && crLf) {
+                break;
+            }
+            *out++ = static_cast<char>(unit);
+            ++at;
+            continue;
+        }
+        if (unit - 0xD800u <= 0xDFFFu - 0xD800u || unit == 0) {
+            break;
+        }
+        const gb18030::Code code = mapping.code(unit);
+        if (code <= 0xFF || code > 0xFFFF) {
+            break;  // no code, or a four-byte one
+        }
+        out[0] = static_cast<char>(code >> 8);
+        out[1] = static_cast<char>(code & 0xFF);
+        out += 2;
+        ++at;
+    }
+    output.advanceTo(out);
+    return at;
+}
+
 // Encodes utf8 into output. Malformed UTF-8 becomes one replacement code per
 // maximal subpart, or, when strict, ends the encoding: the result is then the
 // offset of the malformed sequence (a zero byte counts as malformed).
@@ -364,6 +399,10 @@ Text utf16ToGbk(std::u16string_view utf16, LineBreaks lineBreaks)
     Output<char> output(utf16.size() * 2);
     const bool crLf = lineBreaks == LineBreaks::crLfInGbk;
     for (std::size_t at = 0; at < utf16.size(); ++at) {
+        at = encodeCommonUtf16Run(mapping, utf16, at, output, crLf);
+        if (at == utf16.size()) {
+            break;
+        }
         output.makeRoom();
         const char16_t unit = utf16[at];
         if (crLf && (unit == u'\n' || unit == u'\u2028' || unit == u'\u2029')) {
