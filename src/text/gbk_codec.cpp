@@ -81,6 +81,7 @@ public:
     void makeRoom() {}
     void put(std::uint32_t unit) { *cursor_++ = static_cast<char16_t>(unit); }
     char16_t* cursor() const { return cursor_; }
+    void advanceTo(char16_t* cursor) { cursor_ = cursor; }
 
 private:
     char16_t* cursor_;
@@ -311,9 +312,44 @@ std::size_t decodeCommonRun(const gb18030::Mapping& mapping, std::string_view gb
     return at;
 }
 
+// The same for UTF-16, which always has room: ASCII but CR where line breaks
+// change, and the two-byte codes of characters in the Basic Multilingual Plane.
+std::size_t decodeCommonRun(const gb18030::Mapping& mapping, std::string_view gbk, std::size_t at,
+                            Utf16Output& output, bool crLf)
+{
+    const auto* in = reinterpret_cast<const unsigned char*>(gbk.data());
+    const std::size_t size = gbk.size();
+    char16_t* out = output.cursor();
+    while (at < size) {
+        const unsigned first = in[at];
+        if (first < 0x80) {
+            if (first == '\r' && crLf) {
+                break;
+            }
+            *out++ = static_cast<char16_t>(first);
+            ++at;
+            continue;
+        }
+        if (size - at < 2) {
+            break;
+        }
+        const unsigned second = in[at + 1];
+        if (first - 0x81u > 0xFEu - 0x81u || second - 0x40u > 0xFEu - 0x40u) {
+            break;
+        }
+        const char32_t scalar = mapping.twoByte(static_cast<unsigned char>(first), static_cast<unsigned char>(second));
+        if (scalar == 0 || scalar > 0xFFFF) {
+            break;  // none, or two units in UTF-16
+        }
+        *out++ = static_cast<char16_t>(scalar);
+        at += 2;
+    }
+    output.advanceTo(out);
+    return at;
+}
+
 // Decodes GB18030 bytes into UTF-8 or UTF-16. Line breaks are only ever
-// changed on the way to UTF-16 (a window's text), which the common run below
-// does not take.
+// changed on the way to UTF-16 (a window's text).
 template <typename Out>
 void decodeInto(std::string_view gbk, Out& output, LineBreaks lineBreaks = LineBreaks::unchanged)
 {
@@ -322,9 +358,11 @@ void decodeInto(std::string_view gbk, Out& output, LineBreaks lineBreaks = LineB
     while (at < gbk.size()) {
         if constexpr (std::is_same_v<Out, Output<char>>) {
             at = decodeCommonRun(mapping, gbk, at, output);
-            if (at == gbk.size()) {
-                break;
-            }
+        } else {
+            at = decodeCommonRun(mapping, gbk, at, output, lineBreaks == LineBreaks::crLfInGbk);
+        }
+        if (at == gbk.size()) {
+            break;
         }
         output.makeRoom();
         const auto first = static_cast<unsigned char>(gbk[at]);
