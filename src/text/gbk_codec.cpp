@@ -273,6 +273,20 @@ std::size_t utf8SizeFor(std::string_view gbk)
     return gbk.size() + gbk.size() / 2;
 }
 
+// The character of the two-byte code at in[at], or 0 where none is there.
+char32_t twoByteScalarAt(const gb18030::Mapping& mapping, const unsigned char* in, std::size_t at, std::size_t size)
+{
+    if (size - at < 2) {
+        return 0;
+    }
+    const unsigned char first = in[at];
+    const unsigned char second = in[at + 1];
+    if (first - 0x81u > 0xFEu - 0x81u || second - 0x40u > 0xFEu - 0x40u) {
+        return 0;
+    }
+    return mapping.twoByte(first, second);
+}
+
 // Decodes ASCII and the two-byte codes of characters that take three bytes in
 // UTF-8, which make up most text, from at on, as far as the room lasts.
 // Returns where it stopped: at anything else, which the general path takes,
@@ -291,14 +305,7 @@ std::size_t decodeCommonRun(const gb18030::Mapping& mapping, std::string_view gb
             ++at;
             continue;
         }
-        if (size - at < 2) {
-            break;
-        }
-        const unsigned second = in[at + 1];
-        if (first - 0x81u > 0xFEu - 0x81u || second - 0x40u > 0xFEu - 0x40u) {
-            break;
-        }
-        const char32_t scalar = mapping.twoByte(static_cast<unsigned char>(first), static_cast<unsigned char>(second));
+        const char32_t scalar = twoByteScalarAt(mapping, in, at, size);
         if (scalar < 0x800 || scalar > 0xFFFF) {
             break;  // none, or not three bytes in UTF-8
         }
@@ -330,14 +337,7 @@ std::size_t decodeCommonRun(const gb18030::Mapping& mapping, std::string_view gb
             ++at;
             continue;
         }
-        if (size - at < 2) {
-            break;
-        }
-        const unsigned second = in[at + 1];
-        if (first - 0x81u > 0xFEu - 0x81u || second - 0x40u > 0xFEu - 0x40u) {
-            break;
-        }
-        const char32_t scalar = mapping.twoByte(static_cast<unsigned char>(first), static_cast<unsigned char>(second));
+        const char32_t scalar = twoByteScalarAt(mapping, in, at, size);
         if (scalar == 0 || scalar > 0xFFFF) {
             break;  // none, or two units in UTF-16
         }
