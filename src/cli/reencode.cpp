@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/reencode.h"
 
-#include <iconv.h>
+#include <string>
 
 #include "cli/character_boundary.h"
 #include "convert/convert_encoding.h"
+#include "text/iconv_converter.h"
 
 namespace harvela::cli {
 
@@ -14,18 +15,12 @@ namespace {
 // first byte it cannot convert. Only run after a failure.
 std::size_t firstUnconvertibleByte(std::string_view bytes, const char* from, const char* to)
 {
-    const iconv_t converter = iconv_open(to, from);
-    if (converter == reinterpret_cast<iconv_t>(-1)) {
+    IconvConverter converter(to, from);
+    if (!converter.isOpen()) {
         return 0;
     }
-    std::string output(bytes.size() * 4 + 16, '\0');  // room for any conversion at once
-    char* in = const_cast<char*>(bytes.data());          // iconv never writes its input
-    std::size_t inLeft = bytes.size();
-    char* out = output.data();
-    std::size_t outLeft = output.size();
-    iconv(converter, &in, &inLeft, &out, &outLeft);
-    iconv_close(converter);
-    return bytes.size() - inLeft;
+    std::string converted;
+    return converter.convert(bytes, converted).first;
 }
 
 }  // namespace

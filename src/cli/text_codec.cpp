@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "cli/text_codec.h"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <string>
 
 #include "cli/character_boundary.h"
 #include "cli/zero_free_stretches.h"
 #include "text/gbk_codec.h"
+#include "text/iconv_converter.h"
 
 namespace harvela::cli {
 
@@ -80,53 +80,13 @@ public:
     }
 };
 
-// One iconv descriptor, closed with the object.
-class IconvDescriptor {
-public:
-    IconvDescriptor(const std::string& to, const std::string& from) : descriptor_(iconv_open(to.c_str(), from.c_str()))
-    {
-    }
-    ~IconvDescriptor()
-    {
-        if (isOpen()) {
-            iconv_close(descriptor_);
-        }
-    }
-    IconvDescriptor(const IconvDescriptor&) = delete;
-    IconvDescriptor& operator=(const IconvDescriptor&) = delete;
-
-    bool isOpen() const { return descriptor_ != reinterpret_cast<iconv_t>(-1); }
-    void reset() { iconv(descriptor_, nullptr, nullptr, nullptr, nullptr); }
-
-    // Converts as much of input as it can, appending to out. Returns the
-    // bytes used and the errno that stopped it (0 when all were used).
-    std::pair<std::size_t, int> convert(std::string_view input, std::string& out)
-    {
-        char* in = const_cast<char*>(input.data());  // iconv never writes its input
-        std::size_t inLeft = input.size();
-        char buffer[16384];
-        for (;;) {
-            char* produced = buffer;
-            std::size_t room = sizeof buffer;
-            const std::size_t result = iconv(descriptor_, &in, &inLeft, &produced, &room);
-            out.append(buffer, static_cast<std::size_t>(produced - buffer));
-            if (result != static_cast<std::size_t>(-1)) {
-                return {input.size() - inLeft, 0};
-            }
-            if (errno != E2BIG) {
-                return {input.size() - inLeft, errno};
-            }
-        }
-    }
-
-private:
-    iconv_t descriptor_;
-};
-
 // Any other encoding: iconv to UTF-8 and back, around the UTF-8 codec.
 class IconvCodec final : public TextCodec {
 public:
-    explicit IconvCodec(const std::string& name) : TextCodec(name), decoder_("UTF-8", name), encoder_(name, "UTF-8") {}
+    explicit IconvCodec(const std::string& name)
+        : TextCodec(name), decoder_("UTF-8", name.c_str()), encoder_(name.c_str(), "UTF-8")
+    {
+    }
 
     bool isOpen() const { return decoder_.isOpen() && encoder_.isOpen(); }
 
@@ -157,8 +117,8 @@ public:
     }
 
 private:
-    IconvDescriptor decoder_;
-    IconvDescriptor encoder_;
+    IconvConverter decoder_;
+    IconvConverter encoder_;
     Utf8Codec utf8_;
 };
 

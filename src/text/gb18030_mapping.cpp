@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: Apache-2.0
 #include "text/gb18030_mapping.h"
 
-#include <iconv.h>
-
 #include <algorithm>
 #include <string>
 #include <string_view>
+
+#include "text/iconv_converter.h"
 
 namespace harvela::gb18030 {
 
@@ -113,10 +113,11 @@ template <typename OutputLength, typename Take>
 void convertItems(const char* to, const char* from, std::string items, std::size_t itemSize,
                   OutputLength outputLength, Take take)
 {
-    const iconv_t descriptor = iconv_open(to, from);
-    if (descriptor == reinterpret_cast<iconv_t>(-1)) {
+    IconvConverter converter(to, from);
+    if (!converter.isOpen()) {
         return;
     }
+    const iconv_t descriptor = converter.get();
     std::string output(items.size() * 4 + 16, '\0');
     const std::size_t count = items.size() / itemSize;
     std::size_t item = 0;
@@ -125,7 +126,7 @@ void convertItems(const char* to, const char* from, std::string items, std::size
         std::size_t inLeft = items.size() - item * itemSize;
         char* out = output.data();
         std::size_t outLeft = output.size();
-        iconv(descriptor, nullptr, nullptr, nullptr, nullptr);
+        converter.reset();
         const bool refused = iconv(descriptor, &in, &inLeft, &out, &outLeft) == static_cast<std::size_t>(-1);
         const std::size_t converted = (items.size() - inLeft) / itemSize - item;
         std::string_view produced(output.data(), static_cast<std::size_t>(out - output.data()));
@@ -136,7 +137,6 @@ void convertItems(const char* to, const char* from, std::string items, std::size
         }
         item += converted + (refused ? 1 : 0);
     }
-    iconv_close(descriptor);
 }
 
 }  // namespace
