@@ -391,12 +391,11 @@ void decodeInto(std::string_view gbk, Out& output, LineBreaks lineBreaks = LineB
 
 std::string gbkToUtf8(std::string_view gbk)
 {
-    if (gbk.empty()) {
-        return {};
+    std::string utf8;
+    if (!gbk.empty()) {
+        appendGbkAsUtf8(gbk, utf8);
     }
-    Output<char> output(utf8SizeFor(gbk));
-    decodeInto(gbk, output);
-    return std::move(output).take();
+    return utf8;
 }
 
 std::u16string gbkToUtf16(std::string_view gbk, LineBreaks lineBreaks)
@@ -483,11 +482,11 @@ std::optional<std::size_t> appendUtf8AsGbkStrict(std::string_view utf8, std::str
 
 StrictGbk utf8ToGbkStrict(std::string_view utf8)
 {
-    Output<char> output(utf8.size());
-    if (const std::optional<std::size_t> invalid = encode(utf8, output, true)) {
+    std::string gbk;
+    if (const std::optional<std::size_t> invalid = appendUtf8AsGbkStrict(utf8, gbk)) {
         return {Text(), invalid};
     }
-    return {Text(std::move(output).take()), std::nullopt};
+    return {Text(std::move(gbk)), std::nullopt};
 }
 
 }  // namespace harvela
