@@ -54,12 +54,16 @@ bool outputIsAnInput(const RunOptions& options, const std::vector<std::string>& 
     return false;
 }
 
+// The output, or nothing (and the reason reported) when it cannot be opened.
 std::unique_ptr<OutputFile> openOutput(const RunOptions& options, OutputFile::Delivery delivery)
 {
-    if (options.outputPath.empty()) {
-        return std::make_unique<OutputFile>(delivery);
+    auto output = options.outputPath.empty() ? std::make_unique<OutputFile>(delivery)
+                                             : std::make_unique<OutputFile>(options.outputPath);
+    if (!output->error().empty()) {
+        report(output->error());
+        return nullptr;
     }
-    return std::make_unique<OutputFile>(options.outputPath);
+    return output;
 }
 
 // Runs steps over every input in turn, like cat; an input that fails is
@@ -72,8 +76,7 @@ int runInChunks(const ChunkSteps& steps, const RunOptions& options, OutputFile::
         return kExitUsage;
     }
     const std::unique_ptr<OutputFile> output = openOutput(options, delivery);
-    if (!output->error().empty()) {
-        report(output->error());
+    if (!output) {
         return kExitFailed;
     }
     bool failed = false;
@@ -161,8 +164,7 @@ int runAmount(const std::vector<std::string>& amounts, const RunOptions& options
         return kExitUsage;
     }
     const std::unique_ptr<OutputFile> output = openOutput(options, OutputFile::Delivery::AsItComes);
-    if (!output->error().empty()) {
-        report(output->error());
+    if (!output) {
         return kExitFailed;
     }
     bool failed = false;
